@@ -1,4 +1,4 @@
-// Unit tests of the number conversions of Part 1.1 (src/shell/number).
+// Unit tests of the number conversions (src/shell/number).
 #include "shell/number/fault.h"
 #include "shell/number/number.h"
 
@@ -31,7 +31,7 @@ template <class F> std::string faultOf(F&& f) {
 }
 
 // ---------------------------------------------------------------------------
-// formatPattern: the pattern table of Part 1.1, every cell.
+// formatPattern: every cell of the table of patterns the calculators use.
 
 struct TableRow {
     const char* pattern;
@@ -59,7 +59,7 @@ const TableRow kPatternTable[] = {
     {"####,### ", "1.235 ", "12 ", " "},
 };
 
-TEST(FormatPattern, TableOfPart11) {
+TEST(FormatPattern, EveryPatternOfTheTable) {
     for (const TableRow& row : kPatternTable) {
         SCOPED_TRACE(row.pattern);
         EXPECT_EQ(formatPattern(1234.56, row.pattern), row.v1234_56);
@@ -92,7 +92,7 @@ TEST(FormatPattern, RoundsTheFifteenDigitDecimalFormHalfAwayFromZero) {
     EXPECT_EQ(formatPattern(999999.96, "#,##0.#"), "1.000.000,");
 }
 
-TEST(FormatPattern, EdgeCasesOfPart11) {
+TEST(FormatPattern, EdgeCases) {
     EXPECT_EQ(formatPattern(12, "#,##0.#"), "12,");
     EXPECT_EQ(formatPattern(-0.04, "#,##0.#"), "-0,");
     EXPECT_EQ(formatPattern(-0.0, "#,##0.#"), "-0,"); // negative zero keeps its sign
@@ -123,7 +123,7 @@ TEST(FormatPattern, LongNumbersAreWrittenInFull) {
 }
 
 TEST(FormatPattern, OtherPictures) {
-    EXPECT_EQ(formatPattern(5, "0.00"), "5,00");  // decimal 0 placeholders keep zeros
+    EXPECT_EQ(formatPattern(5, "0.00"), "5,00"); // decimal 0 placeholders keep zeros
     EXPECT_EQ(formatPattern(5.1, "0.0#"), "5,1");
     EXPECT_EQ(formatPattern(7, "000"), "007");
     EXPECT_EQ(formatPattern(0.5, "#.##"), ",5");
@@ -134,7 +134,7 @@ TEST(FormatPattern, OtherPictures) {
 // ---------------------------------------------------------------------------
 // formatFixed
 
-TEST(FormatFixed, EdgeCasesOfPart11) {
+TEST(FormatFixed, EdgeCases) {
     EXPECT_EQ(formatFixed(1234.5, 2), "1.234,50");
     EXPECT_EQ(formatFixed(0.5, -1), "0,50");
     EXPECT_EQ(formatFixed(2.5, 0), "3");
@@ -235,13 +235,26 @@ TEST(FormatLocale, IntegersKeepAllDigits) {
 // Non-finite values and floating-point flags
 
 TEST(Formatters, NonFiniteIsAFault) {
+    std::feclearexcept(FE_ALL_EXCEPT);
     for (double x : {kInf, -kInf, kNaN}) {
-        EXPECT_EQ(faultOf([&] { formatPattern(x, "#0.#"); }), kFaultOverflow);
-        EXPECT_EQ(faultOf([&] { formatFixed(x, 2); }), kFaultOverflow);
-        EXPECT_EQ(faultOf([&] { formatLocale(x); }), kFaultOverflow);
-        EXPECT_EQ(faultOf([&] { formatLocale(static_cast<float>(x)); }), kFaultOverflow);
+        const char* kind = std::isnan(x) ? kFaultInvalid : kFaultOverflow;
+        EXPECT_EQ(faultOf([&] { formatPattern(x, "#0.#"); }), kind);
+        EXPECT_EQ(faultOf([&] { formatFixed(x, 2); }), kind);
+        EXPECT_EQ(faultOf([&] { formatLocale(x); }), kind);
+        EXPECT_EQ(faultOf([&] { formatLocale(static_cast<float>(x)); }), kind);
         EXPECT_THROW(roundThroughFixed(x, 1), ArithmeticFault);
     }
+}
+
+TEST(Formatters, NonFiniteReportsThePendingFault) {
+    volatile double zero = 0, minusOne = -1;
+    std::feclearexcept(FE_ALL_EXCEPT);
+    const double nan = std::log(minusOne);
+    EXPECT_EQ(faultOf([&] { formatFixed(nan, 2); }), kFaultInvalid);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    const double inf = 1 / zero;
+    EXPECT_EQ(faultOf([&] { formatLocale(inf); }), kFaultDivision);
+    std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 TEST(Conversions, LeaveTheFloatingPointFlagsAlone) {
@@ -428,9 +441,9 @@ TEST(ParseLocale, ReadsTheOtherFormsBack) {
 }
 
 TEST(ParseLocale, NotANumberIsAFault) {
-    for (const char* text : {"", " ", "-", "+", "- ", ",", "abc", "12a", "1,2,3", "1E", "1E+",
-                             "1..2", ".5", "12.", "1 2", "1.2.", "--1", "12,5 x", "&H1F", "12.5",
-                             "1.234,5.6"}) {
+    for (const char* text :
+         {"",     " ",  "-",   "+",   "- ",   ",",   "abc",    "12a",  "1,2,3", "1E",       "1E+",
+          "1..2", ".5", "12.", "1 2", "1.2.", "--1", "12,5 x", "&H1F", "12.5",  "1.234,5.6"}) {
         SCOPED_TRACE(std::string("\"") + text + "\"");
         EXPECT_EQ(faultOf([&] { parseLocale(text); }), kFaultTypeMismatch);
     }
@@ -444,10 +457,11 @@ TEST(ParseLocale, RoundTripOfEveryFormatter) {
     std::mt19937_64 rng(20020501);
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
     std::uniform_int_distribution<int> exponent(-12, 20);
-    std::vector<double> values = {0.0,   1.0,    -1.0,   0.5,     0.125, 2.675, 1.0 / 3,
-                                  1e-5,  1e15,   1e-300, 1.5e300, 12.0,  1234.56,
-                                  -0.04, 999.95, 0.1,    1e14,    123456789012345.0};
-    for (int i = 0; i < 2000; ++i) values.push_back(mantissa(rng) * std::pow(10.0, exponent(rng)));
+    std::vector<double> values = {0.0,     1.0,   -1.0,   0.5,    0.125,   2.675,
+                                  1.0 / 3, 1e-5,  1e15,   1e-300, 1.5e300, 12.0,
+                                  1234.56, -0.04, 999.95, 0.1,    1e14,    123456789012345.0};
+    for (int i = 0; i < 2000; ++i)
+        values.push_back(mantissa(rng) * std::pow(10.0, exponent(rng)));
 
     const char* patterns[] = {"#,##0.#", "##,##0.#####", "##0.##", "#0.####", "####,###"};
     for (double x : values) {
@@ -483,7 +497,7 @@ TEST(ParseLocale, RoundTripOfEveryFormatter) {
 // ---------------------------------------------------------------------------
 // parseLeading
 
-TEST(ParseLeading, EdgeCasesOfPart11) {
+TEST(ParseLeading, EdgeCases) {
     EXPECT_EQ(parseLeading("12.5"), 12.5);
     EXPECT_EQ(parseLeading("12,5"), 12.0);
     EXPECT_EQ(parseLeading(""), 0.0);

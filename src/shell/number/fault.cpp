@@ -12,7 +12,9 @@ constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 
 } // namespace
 
-void clearFaultFlags() { std::feclearexcept(kFaultFlags); }
+void clearFaultFlags() {
+    std::feclearexcept(kFaultFlags);
+}
 
 void checkFaultFlags() {
     const int raised = std::fetestexcept(kFaultFlags);

@@ -1,4 +1,4 @@
-// Number conversions of Part 1.1: typed input (point decimal) and the Italian
+// Number conversions: typed input (point decimal) and the Italian
 // regional output format (comma decimal, point between thousands).
 //
 // Every conversion works on decimal digit strings, never on the binary value:
@@ -31,27 +31,32 @@ namespace {
 // Saves every floating-point exception flag and restores it on scope exit,
 // also when the scope is left by an exception.
 class FlagGuard {
-public:
+  public:
     FlagGuard() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
     ~FlagGuard() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
     FlagGuard(const FlagGuard&) = delete;
     FlagGuard& operator=(const FlagGuard&) = delete;
 
-private:
+  private:
     std::fexcept_t saved_{};
 };
 
 // A non-finite number can only come from an arithmetic fault that nobody
-// checked; formatting it is reported as that fault.
+// checked; formatting it is reported as that fault: the pending flag tells
+// which one, else the value itself (NaN: invalid operation, infinity: overflow).
 void requireFinite(double x) {
-    if (!std::isfinite(x)) throw ArithmeticFault(kFaultOverflow);
+    if (std::isfinite(x)) return;
+    checkFaultFlags();
+    checkFinite(x);
 }
 
 // The largest count of decimals accepted by formatFixed (a sanity limit: the
 // system uses at most 6).
 constexpr int kMaxDecimals = 400;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A decimal number: (negative ? -1 : 1) * d0.d1d2... * 10^exponent.
 // digits[0] is non-zero unless the value is zero.
@@ -207,9 +212,8 @@ double decimalToDouble(bool negative, std::string intDigits, const std::string& 
     if (expNegative) exp = -exp;
 
     // The value lies in [10^(magnitude-1), 10^magnitude).
-    const long long magnitude = intDigits.empty()
-                                    ? exp - static_cast<long long>(fracLead)
-                                    : exp + static_cast<long long>(intDigits.size());
+    const long long magnitude = intDigits.empty() ? exp - static_cast<long long>(fracLead)
+                                                  : exp + static_cast<long long>(intDigits.size());
     if (magnitude > 400) throw ArithmeticFault(kFaultOverflow);
     if (magnitude < -400) return negative ? -0.0 : 0.0;
 
@@ -219,8 +223,8 @@ double decimalToDouble(bool negative, std::string intDigits, const std::string& 
     buf.append("e").append(std::to_string(exp));
 
     double value = 0.0;
-    auto res = std::from_chars(buf.data(), buf.data() + buf.size(), value,
-                               std::chars_format::general);
+    auto res =
+        std::from_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
         if (magnitude > 0) throw ArithmeticFault(kFaultOverflow);
         return negative ? -0.0 : 0.0;
@@ -238,10 +242,14 @@ double readRadix(std::string_view text, std::size_t i, int radix) {
     for (; i < text.size(); ++i) {
         const char c = text[i];
         int digit = -1;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            continue;
         if (digit < 0 || digit >= radix) break;
         value = value * radix + digit;
     }
@@ -251,13 +259,13 @@ double readRadix(std::string_view text, std::size_t i, int radix) {
 
 // The parsed shape of a picture pattern.
 struct Pattern {
-    std::string prefix;  // literals before the first placeholder
-    std::string suffix;  // literals after the last placeholder
+    std::string prefix; // literals before the first placeholder
+    std::string suffix; // literals after the last placeholder
     bool grouping = false;
     bool point = false;
-    int intZeros = 0;    // 0 placeholders of the integer part
-    int decimals = 0;    // placeholders of the decimal part
-    int decZeros = 0;    // 0 placeholders of the decimal part (minimum decimals)
+    int intZeros = 0; // 0 placeholders of the integer part
+    int decimals = 0; // placeholders of the decimal part
+    int decZeros = 0; // 0 placeholders of the decimal part (minimum decimals)
 };
 
 Pattern parsePattern(std::string_view p) {
@@ -268,7 +276,7 @@ Pattern parsePattern(std::string_view p) {
     std::size_t begin = first;
     std::size_t end = last + 1;
     if (begin > 0 && p[begin - 1] == '.') --begin; // ".##"
-    if (end < p.size() && p[end] == '.') ++end;     // "0."
+    if (end < p.size() && p[end] == '.') ++end;    // "0."
     Pattern pat;
     pat.prefix = std::string(p.substr(0, begin));
     pat.suffix = std::string(p.substr(end));
@@ -295,7 +303,8 @@ double parseLeading(std::string_view text) {
     const std::size_t n = text.size();
     auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     auto skipBlanks = [&](std::size_t j) {
-        while (j < n && isBlank(text[j])) ++j;
+        while (j < n && isBlank(text[j]))
+            ++j;
         return j;
     };
 
@@ -318,9 +327,12 @@ double parseLeading(std::string_view text) {
     bool point = false;
     for (; i < n; ++i) {
         const char c = text[i];
-        if (isDigit(c)) (point ? fracDigits : intDigits) += c;
-        else if (c == '.' && !point) point = true;
-        else if (!isBlank(c)) break; // a second point, a comma, a letter...
+        if (isDigit(c))
+            (point ? fracDigits : intDigits) += c;
+        else if (c == '.' && !point)
+            point = true;
+        else if (!isBlank(c))
+            break; // a second point, a comma, a letter...
     }
     if (intDigits.empty() && fracDigits.empty()) return 0.0;
 
@@ -336,8 +348,10 @@ double parseLeading(std::string_view text) {
         if (j < n && isDigit(text[j])) { // otherwise the number ends before the letter
             expNegative = sign;
             for (; j < n; ++j) {
-                if (isDigit(text[j])) expDigits += text[j];
-                else if (!isBlank(text[j])) break;
+                if (isDigit(text[j]))
+                    expDigits += text[j];
+                else if (!isBlank(text[j]))
+                    break;
             }
         }
     }
@@ -351,7 +365,8 @@ double parseLocale(std::string_view text) {
     auto mismatch = [] { return ArithmeticFault(kFaultTypeMismatch); };
 
     std::size_t i = 0;
-    while (i < n && isBlank(text[i])) ++i;
+    while (i < n && isBlank(text[i]))
+        ++i;
     bool negative = false;
     if (i < n && (text[i] == '-' || text[i] == '+')) {
         negative = text[i] == '-';
@@ -360,7 +375,8 @@ double parseLocale(std::string_view text) {
     // Integer digits; a point may stand between groups of thousands, and is
     // then followed by exactly three digits ("1.234.567", not "12.5").
     std::string intDigits;
-    for (; i < n && isDigit(text[i]); ++i) intDigits += text[i];
+    for (; i < n && isDigit(text[i]); ++i)
+        intDigits += text[i];
     while (!intDigits.empty() && i + 3 < n && text[i] == '.' && isDigit(text[i + 1]) &&
            isDigit(text[i + 2]) && isDigit(text[i + 3]) && (i + 4 == n || !isDigit(text[i + 4]))) {
         intDigits.append(text.substr(i + 1, 3));
@@ -368,7 +384,8 @@ double parseLocale(std::string_view text) {
     }
     std::string fracDigits;
     if (i < n && text[i] == ',') {
-        for (++i; i < n && isDigit(text[i]); ++i) fracDigits += text[i];
+        for (++i; i < n && isDigit(text[i]); ++i)
+            fracDigits += text[i];
     }
     if (intDigits.empty() && fracDigits.empty()) throw mismatch();
 
@@ -380,10 +397,12 @@ double parseLocale(std::string_view text) {
             expNegative = text[i] == '-';
             ++i;
         }
-        for (; i < n && isDigit(text[i]); ++i) expDigits += text[i];
+        for (; i < n && isDigit(text[i]); ++i)
+            expDigits += text[i];
         if (expDigits.empty()) throw mismatch();
     }
-    while (i < n && isBlank(text[i])) ++i;
+    while (i < n && isBlank(text[i]))
+        ++i;
     if (i != n) throw mismatch();
     return decimalToDouble(negative, intDigits, fracDigits, expNegative, expDigits);
 }
@@ -402,9 +421,9 @@ std::string formatPattern(double x, std::string_view pattern) {
 
     std::string intDigits;
     std::string fracDigits;
-    splitScaled(roundScaled(decimal15(x), pat.decimals, Tie::AwayFromZero), pat.decimals,
-                intDigits, fracDigits);
-    if (intDigits == "0") intDigits.clear(); // no leading zeros...
+    splitScaled(roundScaled(decimal15(x), pat.decimals, Tie::AwayFromZero), pat.decimals, intDigits,
+                fracDigits);
+    if (intDigits == "0") intDigits.clear();               // no leading zeros...
     if (static_cast<int>(intDigits.size()) < pat.intZeros) // ...but the 0 placeholders
         intDigits.insert(0, static_cast<std::size_t>(pat.intZeros) - intDigits.size(), '0');
     if (pat.grouping) intDigits = grouped(intDigits);
@@ -428,7 +447,8 @@ std::string formatFixed(double x, int n) {
     FlagGuard guard;
     requireFinite(x);
     if (n == -1) n = 2;
-    if (n < 0 || n > kMaxDecimals) throw std::invalid_argument("formatFixed: bad count of decimals");
+    if (n < 0 || n > kMaxDecimals)
+        throw std::invalid_argument("formatFixed: bad count of decimals");
     std::string intDigits;
     std::string fracDigits;
     splitScaled(roundScaled(decimal15(x), n, Tie::AwayFromZero), n, intDigits, fracDigits);
@@ -485,12 +505,14 @@ double roundHalfEven(double x, int decimals) {
     // At n decimals: on the 15-significant-digit decimal form, so that 2.675
     // is rounded as the text 2.675 (to 2.68), not as its binary value.
     const DecimalForm f = decimal15(x);
-    if (static_cast<long long>(f.exponent) + 1 + decimals >= static_cast<long long>(f.digits.size()))
+    if (static_cast<long long>(f.exponent) + 1 + decimals >=
+        static_cast<long long>(f.digits.size()))
         return x; // nothing to round away
     const std::string s = roundScaled(f, decimals, Tie::ToEven);
     if (s == "0") return 0.0;
     const bool expNegative = decimals > 0;
-    const std::string expDigits = std::to_string(expNegative ? decimals : -static_cast<long long>(decimals));
+    const std::string expDigits =
+        std::to_string(expNegative ? decimals : -static_cast<long long>(decimals));
     return decimalToDouble(f.negative, s, "", expNegative, expDigits);
 }
 
@@ -513,7 +535,9 @@ std::int32_t toInt32(double x) {
     return static_cast<std::int32_t>(r);
 }
 
-double roundThroughFixed(double x, int n) { return parseLocale(formatFixed(x, n)); }
+double roundThroughFixed(double x, int n) {
+    return parseLocale(formatFixed(x, n));
+}
 
 double roundThroughPattern(double x, std::string_view pattern) {
     return parseLocale(formatPattern(x, pattern));
