@@ -18,16 +18,21 @@ namespace {
 
 // Records what the program asks of its windows, one line per event.
 class RecordingHost : public Host {
-public:
+  public:
     std::vector<std::string> log;
     void opened(Form& f, Mode m) override { log.push_back("open " + f.name() + " " + modeName(m)); }
     void front(Form& f) override { log.push_back("front " + f.name()); }
     void closed(Form& f) override { log.push_back("close " + f.name()); }
     void message(Form& f, const Message& m) override {
-        log.push_back("message " + f.name() + " " + m.text + " / " + m.title + " / " + iconName(m.icon));
+        log.push_back("message " + f.name() + " " + m.text + " / " + m.title + " / " +
+                      iconName(m.icon));
     }
-    void focused(Form& f, const std::string& c) override { log.push_back("focus " + f.name() + "." + c); }
-    void fault(Form& f, const std::string& what) override { log.push_back("fault " + f.name() + " " + what); }
+    void focused(Form& f, const std::string& c) override {
+        log.push_back("focus " + f.name() + "." + c);
+    }
+    void fault(Form& f, const std::string& what) override {
+        log.push_back("fault " + f.name() + " " + what);
+    }
     void ignored(Form& f, const std::string&) override { log.push_back("ignored " + f.name()); }
     void print(Form& f) override { log.push_back("print " + f.name()); }
     void ended() override { log.push_back("end"); }
@@ -39,12 +44,12 @@ public:
 // A small calculator exercising the frame: an option group first in tab
 // order, two inputs, a compute command that divides and takes a logarithm.
 class Probe : public Form {
-public:
+  public:
     Probe() : Form("frmprobe") {}
     int loads = 0;
     double kept = 0; // a form-level value
 
-protected:
+  protected:
     void design() override {
         window("PROVA");
         frame("Frame1", "scelta");
@@ -63,7 +68,7 @@ protected:
     }
     void load() override { ++loads; }
 
-private:
+  private:
     void compute() {
         const double a = num("txta"), b = num("txtb");
         if (a == 0) return missingData("txta");
@@ -76,10 +81,10 @@ ETERO_FORM(Probe, "frmprobe");
 
 // A second window, opened modal from the first.
 class Probe2 : public Form {
-public:
+  public:
     Probe2() : Form("frmprobe2") {}
 
-protected:
+  protected:
     void design() override {
         window("SECONDA");
         input("txtx");
@@ -158,7 +163,8 @@ TEST_F(Frame, FaultFlagsOfOneHandlerDoNotLeakIntoTheNext) {
     app.click("frmprobe", "cmdcalcola");
     host.log.clear();
     app.focus("frmprobe", "Option1(1)"); // a handler that computes nothing
-    for (const auto& line : host.log) EXPECT_EQ(line.find("fault"), std::string::npos) << line;
+    for (const auto& line : host.log)
+        EXPECT_EQ(line.find("fault"), std::string::npos) << line;
 }
 
 TEST_F(Frame, ClosingKeepsFormLevelValuesButRebuildsTheControls) {
@@ -198,7 +204,7 @@ TEST_F(Frame, AModalChainTakesAllInput) {
     app.menu(7);
     app.click(kMainWindow, "lbltitolo");
     EXPECT_EQ(host.log, (std::vector<std::string>{"ignored frmprobe", "ignored FRMETEROMETRO",
-                                                   "ignored FRMETEROMETRO"}));
+                                                  "ignored FRMETEROMETRO"}));
     EXPECT_EQ(probe().control("txta").text, "");
     app.tick(); // the timer is not input: the title still blinks
     EXPECT_EQ(app.openForm(kMainWindow).control("lbltitolo").forecolor, kBlue);
@@ -252,6 +258,85 @@ TEST(Catalogue, HasTheWholeTree) {
     EXPECT_EQ(leaves, 211);
     EXPECT_EQ(topLevel, 10);
     EXPECT_EQ(allForms().size(), 199u); // 193 opened by leaves, 6 only by calculators
+}
+
+} // namespace
+
+namespace {
+
+// The windows that open with an option already chosen, either by the focus
+// rule (the group comes first in tab order) or by their design. The rule
+// lives in the frame; this table only checks that each built form's design
+// puts the right control first.
+struct OpensWith {
+    const char* form;
+    const char* option;
+};
+const OpensWith kOpensWithOption[] = {
+    {"frmreszener", "Option1(0)"},
+    {"frmtrasformatori", "Option1(0)"},
+    {"frmvolt", "Option1(0)"},
+    {"frmadattatori", "Option1(0)"},
+    {"frmantmultigamma", "Option1(0)"},
+    {"frmbobine", "Option1(0)"},
+    {"frmcostruzionecondensatori", "Option1(0)"},
+    {"frmgradi", "Option1(0)"},
+    {"frmimpedenza", "Option1(0)"},
+    {"frmleggediohm", "Option1(0)"},
+    {"frmlungelettrica", "Option1(0)"},
+    {"frmreattanza", "Option1(0)"},
+    {"frmvalinduttanza", "Option1(0)"},
+    {"frmloop", "Option1(0)"},
+    {"frmantenna58", "Option1(0)"},
+    {"frmantcoaxmulti", "Option1(0)"},
+    {"frmdB", "Option1(0)"},
+    {"frmdBmicrovolt", "Option1(0)"},
+    {"frmridimensiona", "Option1(0)"},
+    {"frmled", "Option1(0)"},
+    {"frmERP", "Option1(0)"},
+    {"frmradianti", "Option1(0)"},
+    {"frmcostantetemporc", "Option1(0)"},
+    {"frmcostantetemporl", "Option1(0)"},
+    {"frmfrequenzametri", "Option1(0)"},
+    {"frmaltreconversioni", "Option1(0)"},
+    {"frm78xx", "Option1(0)"},
+    {"frm78xxbis", "Option1(0)"},
+    {"frmcorralternata", "Option1(0)"},
+    {"frmantcollineare", "Option1(0)"},
+    {"frmantpresacalcolata", "Option1(0)"},
+    {"frmlooprettangolare", "Option1(0)"},
+    {"frmcapantvert", "Option1(0)"},
+    {"frmesempiadattatori", "Option1(0)"},
+    {"frmbaluncoax1quarto", "Option1(0)"},
+    {"frmbaluncoax3quarti", "Option1(0)"},
+    {"frmBalunUnUn", "Option1(0)"},
+    {"frmmicrobobine", "Option1(0)"},
+    {"frmbobinamulticircolare", "Option1(0)"},
+    {"frmmils", "Option1(0)"},
+    {"frmimpanodica", "Option1(0)"},
+    {"frmcapcondcilindrico", "Option1(0)"},
+    {"frmresistenzarf", "Option1(0)"},
+    {"frmresistenzadc", "Option1(0)"},
+    {"frmtrasfuscita", "Option1(0)"},
+    {"frmvoltwatt", "Option1(1)"},
+    {"frmdBW", "Option1(0)"},
+    {"frmcorresistenza", "Option1(0)"},
+    {"frmmisureinglesi", "Option1(0)"},
+    {"frmmisureinglesi", "Option2(3)"},
+    {"frmvolt", "Option2(0)"},
+    {"frmantg5rv", "Option1"},
+};
+
+TEST(FocusRule, BuiltFormsOpenWithTheirOptionChosen) {
+    for (const OpensWith& entry : kOpensWithOption) {
+        if (!isRegistered(entry.form)) continue;
+        SCOPED_TRACE(entry.form);
+        RecordingHost host;
+        App app(host);
+        app.start();
+        app.open(entry.form, Mode::Modeless);
+        EXPECT_TRUE(app.openForm(entry.form).control(entry.option).value) << entry.option;
+    }
 }
 
 } // namespace

@@ -15,7 +15,7 @@ using namespace etero;
 namespace {
 
 class QuietHost : public Host {
-public:
+  public:
     void opened(Form&, Mode) override {}
     void front(Form&) override {}
     void closed(Form&) override {}

@@ -138,6 +138,7 @@ void App::open(const std::string& name, Mode mode) {
             focused(form, first);
             form.userFocus(first);
         });
+    if (form.isOpen() && !ended_) host_.settled(form, mode);
 }
 
 void App::close(const std::string& name) {

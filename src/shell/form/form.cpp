@@ -23,50 +23,50 @@ void Form::build() {
     printers_.clear();
     caption_.clear();
     geometry_ = Twips{1200, 1200, 7200, 5400};
-    geometryFixed_ = false;
+    geometryFixed_ = positionFixed_ = sizeFixed_ = false;
     absoluteLayout_ = false;
     design();
     load();
 }
 
-Control& Form::add(Control c) {
-    if (index_.count(c.name))
-        throw UnknownControl(name_ + ": control " + c.name + " is described twice");
-    if (c.kind != Kind::Frame) c.frame = currentFrame_;
-    index_[c.name] = controls_.size();
+Control& Form::add(const std::string& name, Kind kind, std::string caption) {
+    if (index_.count(name))
+        throw UnknownControl(name_ + ": control " + name + " is described twice");
+    Control c;
+    c.name = name;
+    c.kind = kind;
+    c.caption = std::move(caption);
+    // Labels, frames, pictures and timers never take the focus.
+    c.tabStop = kind == Kind::Text || kind == Kind::Command || kind == Kind::Option ||
+                kind == Kind::Check || kind == Kind::Combo;
+    if (kind != Kind::Frame) c.frame = currentFrame_;
+    index_[name] = controls_.size();
     controls_.push_back(std::move(c));
     return controls_.back();
 }
 
 void Form::windowPlace(int left, int top, int width, int height) {
     geometry_ = Twips{left, top, width, height};
-    geometryFixed_ = true;
+    geometryFixed_ = positionFixed_ = sizeFixed_ = true;
 }
 
 void Form::windowSize(int width, int height) {
     geometry_.width = width;
     geometry_.height = height;
-    geometryFixed_ = true;
+    geometryFixed_ = sizeFixed_ = true;
 }
 
 Control& Form::frame(const std::string& name, std::string caption) {
-    Control c;
-    c.name = name;
-    c.kind = Kind::Frame;
-    c.caption = std::move(caption);
-    Control& f = add(std::move(c));
+    Control& f = add(name, Kind::Frame, std::move(caption));
     currentFrame_ = name;
     return f;
 }
 
 Control& Form::option(const std::string& group, int index, std::string caption) {
-    Control c;
-    c.name = controlName(group, index);
+    Control& c = add(controlName(group, index), Kind::Option, std::move(caption));
     c.group = group;
     c.index = index;
-    c.kind = Kind::Option;
-    c.caption = std::move(caption);
-    return add(std::move(c));
+    return c;
 }
 
 void Form::options(const std::string& group, int first, const std::vector<std::string>& captions) {
@@ -75,12 +75,7 @@ void Form::options(const std::string& group, int first, const std::vector<std::s
 }
 
 Control& Form::input(const std::string& name, std::string tooltip) {
-    Control c;
-    c.name = name;
-    c.kind = Kind::Text;
-    c.role = Role::Input;
-    c.tooltip = std::move(tooltip);
-    return add(std::move(c));
+    return add(name, Kind::Text).as(Role::Input).tip(std::move(tooltip));
 }
 
 Control& Form::field(const std::string& labelName, std::string labelCaption,
@@ -93,12 +88,7 @@ Control& Form::field(const std::string& labelName, std::string labelCaption,
 }
 
 Control& Form::label(const std::string& name, std::string caption) {
-    Control c;
-    c.name = name;
-    c.kind = Kind::Label;
-    c.caption = std::move(caption);
-    c.tabStop = false;
-    return add(std::move(c));
+    return add(name, Kind::Label, std::move(caption));
 }
 
 Control& Form::result(const std::string& name, std::string caption) {
@@ -106,38 +96,26 @@ Control& Form::result(const std::string& name, std::string caption) {
 }
 
 Control& Form::check(const std::string& name, std::string caption) {
-    Control c;
-    c.name = name;
-    c.kind = Kind::Check;
-    c.caption = std::move(caption);
-    return add(std::move(c));
+    return add(name, Kind::Check, std::move(caption));
 }
 
 Control& Form::combo(const std::string& name, std::vector<std::string> items) {
-    Control c;
-    c.name = name;
-    c.kind = Kind::Combo;
+    Control& c = add(name, Kind::Combo);
     c.items = std::move(items);
-    return add(std::move(c));
+    return c;
 }
 
 Control& Form::picture(const std::string& name, std::string pictureId) {
-    Control c;
-    c.name = name;
-    c.kind = Kind::Picture;
+    Control& c = add(name, Kind::Picture);
     c.picture = std::move(pictureId);
-    c.tabStop = false;
-    return add(std::move(c));
+    return c;
 }
 
-Control& Form::command(const std::string& name, std::string caption, std::function<void()> onClick) {
-    Control c;
-    c.name = name;
-    c.kind = Kind::Command;
-    c.caption = std::move(caption);
-    Control& ref = add(std::move(c));
+Control& Form::command(const std::string& name, std::string caption,
+                       std::function<void()> onClick) {
+    Control& c = add(name, Kind::Command, std::move(caption));
     if (onClick) clickHandlers_[name] = std::move(onClick);
-    return ref;
+    return c;
 }
 
 Control& Form::closeCommand(const std::string& name, std::string caption) {
@@ -151,12 +129,7 @@ Control& Form::printCommand(const std::string& name, std::string caption) {
 }
 
 Control& Form::timer(const std::string& name) {
-    Control c;
-    c.name = name;
-    c.kind = Kind::Timer;
-    c.tabStop = false;
-    c.visible = false;
-    return add(std::move(c));
+    return add(name, Kind::Timer).hidden();
 }
 
 Drawing& Form::drawing(double width, double height) {
@@ -180,11 +153,13 @@ void Form::onClick(const std::string& name, std::function<void()> handler) {
     clickHandlers_[name] = std::move(handler);
 }
 void Form::blankOnInputChange(std::vector<std::string> names) {
-    for (auto& n : names) control(n);
+    for (auto& n : names)
+        control(n);
     blankOnChange_ = std::move(names);
 }
 void Form::hideOnInputChange(std::vector<std::string> names) {
-    for (auto& n : names) control(n);
+    for (auto& n : names)
+        control(n);
     hideOnChange_ = std::move(names);
 }
 
@@ -236,15 +211,20 @@ void Form::userClick(const std::string& name) {
         if (closers_.count(name)) return close();
         if (printers_.count(name)) return print();
         break;
-    case Kind::Option: focused_ = name; return optionClicked(c);
+    case Kind::Option:
+        focused_ = name;
+        return optionClicked(c);
     case Kind::Check:
         focused_ = name;
         effect();
         c.value = !c.value;
         break;
     case Kind::Text:
-    case Kind::Combo: focused_ = name; break;
-    default: break;
+    case Kind::Combo:
+        focused_ = name;
+        break;
+    default:
+        break;
     }
     if (auto it = clickHandlers_.find(name); it != clickHandlers_.end() && c.kind != Kind::Combo)
         it->second();
@@ -286,17 +266,23 @@ void Form::optionClicked(Control& c) {
 
 void Form::inputChanged(const std::string& name) {
     if (control(name).kind == Kind::Text) {
-        for (const auto& n : blankOnChange_) caption(n, "");
-        for (const auto& n : hideOnChange_) hide(n);
+        for (const auto& n : blankOnChange_)
+            caption(n, "");
+        for (const auto& n : hideOnChange_)
+            hide(n);
     }
     if (auto it = changeHandlers_.find(name); it != changeHandlers_.end()) it->second();
 }
 
 // ------------------------------------------------------ handlers' view --
 
-void Form::effect() { checkFaultFlags(); }
+void Form::effect() {
+    checkFaultFlags();
+}
 
-std::string Form::text(const std::string& name) const { return control(name).text; }
+std::string Form::text(const std::string& name) const {
+    return control(name).text;
+}
 
 void Form::text(const std::string& name, const std::string& value) {
     effect();
@@ -306,9 +292,13 @@ void Form::text(const std::string& name, const std::string& value) {
     inputChanged(name);
 }
 
-double Form::num(const std::string& name) const { return parseLeading(control(name).text); }
+double Form::num(const std::string& name) const {
+    return parseLeading(control(name).text);
+}
 
-std::string Form::caption(const std::string& name) const { return control(name).caption; }
+std::string Form::caption(const std::string& name) const {
+    return control(name).caption;
+}
 
 void Form::caption(const std::string& name, const std::string& value) {
     effect();
@@ -316,7 +306,8 @@ void Form::caption(const std::string& name, const std::string& value) {
 }
 
 void Form::blank(const std::vector<std::string>& names) {
-    for (const auto& n : names) caption(n, "");
+    for (const auto& n : names)
+        caption(n, "");
 }
 
 void Form::show(const std::string& name, bool isVisible) {
@@ -325,10 +316,13 @@ void Form::show(const std::string& name, bool isVisible) {
 }
 
 void Form::showAll(const std::vector<std::string>& names, bool isVisible) {
-    for (const auto& n : names) show(n, isVisible);
+    for (const auto& n : names)
+        show(n, isVisible);
 }
 
-bool Form::visible(const std::string& name) const { return control(name).visible; }
+bool Form::visible(const std::string& name) const {
+    return control(name).visible;
+}
 
 void Form::enable(const std::string& name, bool isEnabled) {
     effect();
@@ -361,7 +355,9 @@ int Form::selected(const std::string& group) const {
     return -1;
 }
 
-bool Form::isOn(const std::string& name) const { return control(name).value; }
+bool Form::isOn(const std::string& name) const {
+    return control(name).value;
+}
 
 void Form::setOn(const std::string& name, bool on) {
     effect();
@@ -376,7 +372,9 @@ void Form::setOn(const std::string& name, bool on) {
     if (auto it = clickHandlers_.find(name); it != clickHandlers_.end()) it->second();
 }
 
-int Form::listIndex(const std::string& name) const { return control(name).listIndex; }
+int Form::listIndex(const std::string& name) const {
+    return control(name).listIndex;
+}
 
 void Form::listItems(const std::string& name, std::vector<std::string> items) {
     effect();
@@ -437,14 +435,14 @@ void Form::moveWindow(int left, int top) {
     effect();
     geometry_.left = left;
     geometry_.top = top;
-    geometryFixed_ = true;
+    geometryFixed_ = positionFixed_ = true;
 }
 
 void Form::resizeWindow(int width, int height) {
     effect();
     geometry_.width = width;
     geometry_.height = height;
-    geometryFixed_ = true;
+    geometryFixed_ = sizeFixed_ = true;
 }
 
 void Form::moveForm(const std::string& form, int left, int top) {

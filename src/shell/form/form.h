@@ -57,6 +57,9 @@ public:
     const std::string& windowCaption() const { return caption_; }
     const Twips& geometry() const { return geometry_; }
     bool geometryFixed() const { return geometryFixed_; }
+    // Which half of the geometry the design or a handler set: the position, the size.
+    bool positionFixed() const { return positionFixed_; }
+    bool sizeFixed() const { return sizeFixed_; }
     bool absoluteLayout() const { return absoluteLayout_; }
     const Drawing& schematic() const { return drawing_; }
     bool isOpen() const { return open_; }
@@ -81,8 +84,15 @@ public:
     void userSelect(const std::string& control, int index);
     void userFocus(const std::string& control); // the option-button focus rule applies
     bool hasClickReaction(const std::string& control) const;
-    void setGeometry(const Twips& g) { geometry_ = g; geometryFixed_ = true; }
-    void placeAt(int left, int top) { geometry_.left = left; geometry_.top = top; }
+    void setGeometry(const Twips& g) {
+        geometry_ = g;
+        geometryFixed_ = positionFixed_ = sizeFixed_ = true;
+    }
+    void placeAt(int left, int top) {
+        geometry_.left = left;
+        geometry_.top = top;
+        positionFixed_ = true;
+    }
 
 protected:
     // ---- the design (called from design()) ----
@@ -167,7 +177,7 @@ protected:
 
 private:
     friend class App;
-    Control& add(Control c);
+    Control& add(const std::string& name, Kind kind, std::string caption = {});
     void effect(); // every visible effect first checks for a pending arithmetic fault
     void inputChanged(const std::string& name);
     void optionClicked(Control& c);
@@ -176,6 +186,8 @@ private:
     std::string caption_;
     Twips geometry_{1200, 1200, 7200, 5400};
     bool geometryFixed_ = false;
+    bool positionFixed_ = false;
+    bool sizeFixed_ = false;
     bool absoluteLayout_ = false;
     bool open_ = false;
     App* app_ = nullptr;
