@@ -1,41 +1,17 @@
 // The two-element network calculators: the coil-designer command and its
 // window moves, and the schematics with the labels placed on them.
 #include "shell/app/app.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 using namespace etero;
 
 namespace {
 
-class SilentHost : public Host {
-  public:
-    void opened(Form&, Mode) override {}
-    void front(Form&) override {}
-    void closed(Form&) override {}
-    void message(Form&, const Message&) override {}
-    void focused(Form&, const std::string&) override {}
-    void fault(Form&, const std::string&) override {}
-    void ignored(Form&, const std::string&) override {}
-    void print(Form&) override {}
-    void ended() override {}
-};
-
-struct Circuits : ::testing::Test {
-    SilentHost host;
-    App app{host};
-    void SetUp() override { app.start(); }
-
-    Mode modeOf(const std::string& form) const {
-        for (const OpenWindow& w : app.windows())
-            if (w.form->name() == form) return w.mode;
-        ADD_FAILURE() << form << " is not open";
-        return Mode::Modal;
-    }
-};
+using Circuits = etero::testing::Program;
 
 struct Beside {
     const char* form;
@@ -84,42 +60,6 @@ TEST_F(Circuits, TheGeneratorCalculatorsOpenTheDesignerWithoutMovingAnything) {
 TEST_F(Circuits, TheModalCalculatorHasNoCompanion) {
     app.open("frmRC", Mode::Modal);
     EXPECT_FALSE(app.openForm("frmRC").hasControl("cmdchiamabobine"));
-}
-
-// Every label meant for the schematic has exactly one place on it, every
-// place names a label of the form, and everything lies inside the drawing.
-TEST_F(Circuits, LabelsOnTheSchematicsHaveTheirPlaces) {
-    for (const char* form :
-         {"frmRC", "frmRL", "frmLC", "frmLL", "frmimpcapparallelo", "frmimpcapserie"}) {
-        SCOPED_TRACE(form);
-        app.open(form, Mode::Modeless);
-        const Form& f = app.openForm(form);
-        const Drawing& d = f.schematic();
-        ASSERT_FALSE(d.empty());
-        std::multiset<std::string> placed;
-        for (const Slot& s : d.slots()) {
-            placed.insert(s.control);
-            ASSERT_TRUE(f.hasControl(s.control)) << s.control;
-            EXPECT_EQ(f.control(s.control).role, Role::OnDrawing) << s.control;
-            EXPECT_GE(s.x, 0);
-            EXPECT_GE(s.y, 0);
-            EXPECT_LE(s.x + s.width, d.width()) << s.control;
-            EXPECT_LE(s.y + s.height, d.height()) << s.control;
-        }
-        for (const Control& c : f.controls())
-            if (c.role == Role::OnDrawing) EXPECT_EQ(placed.count(c.name), 1u) << c.name;
-        for (const Shape& s : d.shapes()) {
-            for (double x : {s.x1, s.x2}) {
-                EXPECT_GE(x, 0);
-                EXPECT_LE(x, d.width());
-            }
-            for (double y : {s.y1, s.y2}) {
-                EXPECT_GE(y, 0);
-                EXPECT_LE(y, d.height());
-            }
-        }
-        app.close(form);
-    }
 }
 
 } // namespace

@@ -4,9 +4,11 @@
 // and no handler may name a control its form does not have.
 #include "shell/app/app.h"
 #include "shell/app/catalogue.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,18 +16,7 @@ using namespace etero;
 
 namespace {
 
-class QuietHost : public Host {
-  public:
-    void opened(Form&, Mode) override {}
-    void front(Form&) override {}
-    void closed(Form&) override {}
-    void message(Form&, const Message&) override {}
-    void focused(Form&, const std::string&) override {}
-    void fault(Form&, const std::string&) override {}
-    void ignored(Form&, const std::string&) override {}
-    void print(Form&) override {}
-    void ended() override {}
-};
+using etero::testing::QuietHost;
 
 // Closes every window opened on top of `form` (companions, pages), so that
 // the form takes input again.
@@ -70,6 +61,40 @@ TEST_P(EveryForm, SurvivesAnyInput) {
     for (const char* value : {"", "10", "2.5", "-3", "0", "abc", "1e300", "0.000001"}) {
         SCOPED_TRACE(std::string("input \"") + value + "\"");
         EXPECT_NO_THROW(exercise(GetParam(), value));
+    }
+}
+
+// Every label meant for the schematic has exactly one place on it, every
+// place names such a label, and everything lies inside the drawing.
+TEST_P(EveryForm, LabelsOnTheSchematicHaveTheirPlaces) {
+    QuietHost host;
+    App app(host);
+    app.start();
+    app.open(GetParam(), Mode::Modeless);
+    const Form& f = app.openForm(GetParam());
+    const Drawing& d = f.schematic();
+    std::multiset<std::string> placed;
+    for (const Slot& s : d.slots()) {
+        placed.insert(s.control);
+        ASSERT_TRUE(f.hasControl(s.control)) << s.control;
+        EXPECT_EQ(f.control(s.control).role, Role::OnDrawing) << s.control;
+        EXPECT_GE(s.x, 0) << s.control;
+        EXPECT_GE(s.y, 0) << s.control;
+        EXPECT_LE(s.x + s.width, d.width()) << s.control;
+        EXPECT_LE(s.y + s.height, d.height()) << s.control;
+    }
+    for (const Control& c : f.controls())
+        if (c.role == Role::OnDrawing) EXPECT_EQ(placed.count(c.name), 1u) << c.name;
+    for (const Shape& s : d.shapes()) {
+        std::vector<double> xs{s.x1, s.x2}, ys{s.y1, s.y2};
+        for (std::size_t i = 0; i + 1 < s.points.size(); i += 2) {
+            xs.push_back(s.points[i]);
+            ys.push_back(s.points[i + 1]);
+        }
+        for (double x : xs)
+            EXPECT_TRUE(x >= 0 && x <= d.width()) << x;
+        for (double y : ys)
+            EXPECT_TRUE(y >= 0 && y <= d.height()) << y;
     }
 }
 
