@@ -9,13 +9,27 @@ std::string quote(std::string_view s) {
     for (char ch : s) {
         const auto c = static_cast<unsigned char>(ch);
         switch (ch) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
         default:
             if (c < 0x20) {
                 static const char* hex = "0123456789abcdef";
@@ -56,10 +70,14 @@ unsigned long hex4(std::string_view text, std::size_t& pos) {
     for (int i = 0; i < 4; ++i) {
         const char c = text[pos++];
         v <<= 4;
-        if (c >= '0' && c <= '9') v |= static_cast<unsigned long>(c - '0');
-        else if (c >= 'a' && c <= 'f') v |= static_cast<unsigned long>(c - 'a' + 10);
-        else if (c >= 'A' && c <= 'F') v |= static_cast<unsigned long>(c - 'A' + 10);
-        else throw std::runtime_error("bad \\u escape");
+        if (c >= '0' && c <= '9')
+            v |= static_cast<unsigned long>(c - '0');
+        else if (c >= 'a' && c <= 'f')
+            v |= static_cast<unsigned long>(c - 'a' + 10);
+        else if (c >= 'A' && c <= 'F')
+            v |= static_cast<unsigned long>(c - 'A' + 10);
+        else
+            throw std::runtime_error("bad \\u escape");
     }
     return v;
 }
@@ -80,14 +98,30 @@ std::string readString(std::string_view text, std::size_t& pos) {
         if (pos >= text.size()) throw std::runtime_error("unterminated string");
         const char e = text[pos++];
         switch (e) {
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        case '/': out += '/'; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
+        case '"':
+            out += '"';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        case '/':
+            out += '/';
+            break;
+        case 'b':
+            out += '\b';
+            break;
+        case 'f':
+            out += '\f';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
         case 'u': {
             unsigned long cp = hex4(text, pos);
             if (cp >= 0xD800 && cp < 0xDC00 && pos + 1 < text.size() && text[pos] == '\\' &&
@@ -99,7 +133,8 @@ std::string readString(std::string_view text, std::size_t& pos) {
             appendUtf8(out, cp);
             break;
         }
-        default: throw std::runtime_error("bad escape in string");
+        default:
+            throw std::runtime_error("bad escape in string");
         }
     }
 }

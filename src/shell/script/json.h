@@ -15,10 +15,14 @@ std::string readString(std::string_view text, std::size_t& pos);
 
 // Builds one JSON object, keys in the order they are added.
 class Object {
-public:
+  public:
     Object& add(std::string_view key, std::string_view value);
-    Object& add(std::string_view key, const char* value) { return add(key, std::string_view(value)); }
-    Object& add(std::string_view key, const std::string& value) { return add(key, std::string_view(value)); }
+    Object& add(std::string_view key, const char* value) {
+        return add(key, std::string_view(value));
+    }
+    Object& add(std::string_view key, const std::string& value) {
+        return add(key, std::string_view(value));
+    }
     Object& add(std::string_view key, long long value);
     Object& add(std::string_view key, int value) { return add(key, static_cast<long long>(value)); }
     Object& add(std::string_view key, bool value);
@@ -26,7 +30,7 @@ public:
     Object& addRaw(std::string_view key, std::string_view json); // an already written value
     std::string str() const { return body_ + "}"; }
 
-private:
+  private:
     void key(std::string_view k);
     std::string body_ = "{";
     bool first_ = true;

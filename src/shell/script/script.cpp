@@ -14,7 +14,7 @@ namespace etero {
 namespace {
 
 class ScriptError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -33,7 +33,7 @@ json::Object event(const char* name) {
 // Reads the words of a script line: bare words, JSON strings, and F.C
 // references whose control part may be a JSON string (a caption).
 class Reader {
-public:
+  public:
     explicit Reader(const std::string& text) : t_(text) {}
 
     bool atEnd() {
@@ -44,7 +44,8 @@ public:
     std::string word() {
         skip();
         const std::size_t start = p_;
-        while (p_ < t_.size() && t_[p_] != ' ' && t_[p_] != '\t') ++p_;
+        while (p_ < t_.size() && t_[p_] != ' ' && t_[p_] != '\t')
+            ++p_;
         if (start == p_) throw ScriptError("missing argument");
         return t_.substr(start, p_ - start);
     }
@@ -98,9 +99,10 @@ public:
         if (!atEnd()) throw ScriptError("unexpected text after the command: " + t_.substr(p_));
     }
 
-private:
+  private:
     void skip() {
-        while (p_ < t_.size() && (t_[p_] == ' ' || t_[p_] == '\t' || t_[p_] == '\r')) ++p_;
+        while (p_ < t_.size() && (t_[p_] == ' ' || t_[p_] == '\t' || t_[p_] == '\r'))
+            ++p_;
     }
     std::string t_;
     std::size_t p_ = 0;
@@ -118,8 +120,12 @@ void HeadlessHost::emit(const std::string& line) {
 void HeadlessHost::opened(Form& form, Mode mode) {
     emit(event("open").add("form", form.name()).add("mode", modeName(mode)).str());
 }
-void HeadlessHost::front(Form& form) { emit(event("front").add("form", form.name()).str()); }
-void HeadlessHost::closed(Form& form) { emit(event("close").add("form", form.name()).str()); }
+void HeadlessHost::front(Form& form) {
+    emit(event("front").add("form", form.name()).str());
+}
+void HeadlessHost::closed(Form& form) {
+    emit(event("close").add("form", form.name()).str());
+}
 void HeadlessHost::message(Form& form, const Message& m) {
     emit(event("message")
              .add("form", form.name())
@@ -137,8 +143,12 @@ void HeadlessHost::fault(Form& form, const std::string& what) {
 void HeadlessHost::ignored(Form& form, const std::string& reason) {
     emit(event("ignored").add("form", form.name()).add("reason", reason).str());
 }
-void HeadlessHost::print(Form& form) { emit(event("print").add("form", form.name()).str()); }
-void HeadlessHost::ended() { emit(event("end").str()); }
+void HeadlessHost::print(Form& form) {
+    emit(event("print").add("form", form.name()).str());
+}
+void HeadlessHost::ended() {
+    emit(event("end").str());
+}
 
 // ----------------------------------------------------------------- dump --
 
@@ -150,10 +160,15 @@ std::string dumpControl(const Control& c) {
     case Kind::Command:
     case Kind::Option:
     case Kind::Check:
-    case Kind::Frame: o.add("caption", c.caption); break;
+    case Kind::Frame:
+        o.add("caption", c.caption);
+        break;
     case Kind::Text:
-    case Kind::Combo: o.add("text", c.text); break;
-    default: break;
+    case Kind::Combo:
+        o.add("text", c.text);
+        break;
+    default:
+        break;
     }
     o.add("visible", c.visible).add("enabled", c.enabled);
     if (c.kind == Kind::Option || c.kind == Kind::Check) o.add("value", c.value);
@@ -191,16 +206,20 @@ std::string dumpForm(const Form& form) {
 
 // --------------------------------------------------------------- runner --
 
-ScriptRunner::ScriptRunner(std::ostream& out) : host_(out), app_(host_) { app_.start(); }
+ScriptRunner::ScriptRunner(std::ostream& out)
+    : host_(out), app_(host_), commands_(app_, [this](const std::string& l) { host_.emit(l); }) {
+    app_.start();
+}
 
-int ScriptRunner::run(std::istream& in) {
+int ScriptCommands::run(std::istream& in) {
     std::string text;
     int number = 0;
-    while (std::getline(in, text)) line(text, ++number);
+    while (std::getline(in, text))
+        line(text, ++number);
     return failed_ ? 2 : 0;
 }
 
-bool ScriptRunner::line(const std::string& text, int number) {
+bool ScriptCommands::line(const std::string& text, int number) {
     std::size_t start = text.find_first_not_of(" \t\r");
     if (start == std::string::npos || text[start] == '#') return true;
     try {
@@ -208,7 +227,7 @@ bool ScriptRunner::line(const std::string& text, int number) {
         return true;
     } catch (const std::exception& e) {
         failed_ = true;
-        host_.emit(event("error").add("line", number).add("what", e.what()).str());
+        emit_(event("error").add("line", number).add("what", e.what()).str());
         return false;
     }
 }
@@ -228,13 +247,16 @@ std::string resolve(Form& form, const Reader::Ref& r) {
             found = c.name;
             ++count;
         }
-    if (count == 0) throw ScriptError(form.name() + " has no visible control captioned \"" + r.control + "\"");
-    if (count > 1) throw ScriptError(form.name() + " has several visible controls captioned \"" + r.control + "\"");
+    if (count == 0)
+        throw ScriptError(form.name() + " has no visible control captioned \"" + r.control + "\"");
+    if (count > 1)
+        throw ScriptError(form.name() + " has several visible controls captioned \"" + r.control +
+                          "\"");
     return found;
 }
 } // namespace
 
-void ScriptRunner::command(const std::string& text) {
+void ScriptCommands::command(const std::string& text) {
     Reader in(text);
     const std::string cmd = in.word();
     if (cmd == "menu") {
@@ -245,7 +267,8 @@ void ScriptRunner::command(const std::string& text) {
         const std::string form = in.word();
         const std::string mode = in.word();
         in.end();
-        if (mode != "modal" && mode != "modeless") throw ScriptError("mode must be modal or modeless");
+        if (mode != "modal" && mode != "modeless")
+            throw ScriptError("mode must be modal or modeless");
         if (app_.ended()) throw ScriptError("the program has ended");
         app_.open(form, mode == "modal" ? Mode::Modal : Mode::Modeless);
     } else if (cmd == "set" || cmd == "type") {
@@ -283,7 +306,9 @@ void ScriptRunner::command(const std::string& text) {
     } else if (cmd == "dump") {
         const std::string form = in.word();
         in.end();
-        host_.emit(dumpForm(app_.openForm(form)));
+        Form& dumped = app_.openForm(form);
+        emit_(dumpForm(dumped));
+        if (onDump) onDump(dumped);
     } else if (cmd == "windows") {
         in.end();
         std::string list = "[";
@@ -293,13 +318,14 @@ void ScriptRunner::command(const std::string& text) {
             first = false;
             list += json::Object().add("form", w.form->name()).add("mode", modeName(w.mode)).str();
         }
-        host_.emit(event("windows").addRaw("windows", list + "]").str());
+        emit_(event("windows").addRaw("windows", list + "]").str());
     } else if (cmd == "forms") {
         in.end();
-        std::string list = "[" + json::Object().add("form", kMainWindow).add("implemented", true).str();
+        std::string list =
+            "[" + json::Object().add("form", kMainWindow).add("implemented", true).str();
         for (const std::string& f : allForms())
             list += "," + json::Object().add("form", f).add("implemented", isRegistered(f)).str();
-        host_.emit(event("forms").addRaw("forms", list + "]").str());
+        emit_(event("forms").addRaw("forms", list + "]").str());
     } else if (cmd == "menus") {
         in.end();
         std::string list = "[";
@@ -308,14 +334,17 @@ void ScriptRunner::command(const std::string& text) {
             if (!first) list += ",";
             first = false;
             json::Object o;
-            o.add("number", e.number).add("level", e.level).add("caption", e.caption).add("control", e.control);
+            o.add("number", e.number)
+                .add("level", e.level)
+                .add("caption", e.caption)
+                .add("control", e.control);
             if (e.isLeaf())
                 o.add("form", e.form).add("mode", modeName(e.mode));
             else
                 o.addNull("form").addNull("mode");
             list += o.str();
         }
-        host_.emit(event("menus").addRaw("entries", list + "]").str());
+        emit_(event("menus").addRaw("entries", list + "]").str());
     } else {
         throw ScriptError("unknown command " + cmd);
     }

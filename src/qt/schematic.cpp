@@ -1,0 +1,187 @@
+#include "schematic.h"
+
+#include "formview.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace etero::qt {
+
+void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& target,
+                  const std::function<bool(const std::string&)>& shown) {
+    if (drawing.width() <= 0 || drawing.height() <= 0) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / drawing.width(), target.height() / drawing.height());
+    for (const Shape& s : drawing.shapes()) {
+        if (!s.shownWith.empty() && !shown(s.shownWith)) continue;
+        QPen pen(toColor(s.pen), s.penWidth, s.dashed ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap,
+                 Qt::RoundJoin);
+        painter.setPen(pen);
+        painter.setBrush(s.filled ? QBrush(toColor(s.fill)) : Qt::NoBrush);
+        const QRectF box = QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)).normalized();
+        switch (s.type) {
+        case Shape::Type::Line:
+            painter.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
+            break;
+        case Shape::Type::Rect:
+            painter.drawRect(box);
+            break;
+        case Shape::Type::Ellipse:
+            painter.drawEllipse(box);
+            break;
+        case Shape::Type::Arc: {
+            // Degrees counter-clockwise from three o'clock, in sixteenths for Qt.
+            const int start = static_cast<int>(std::lround(s.startDeg * 16));
+            const int span = static_cast<int>(std::lround(s.spanDeg * 16));
+            if (s.filled)
+                painter.drawPie(box, start, span);
+            else
+                painter.drawArc(box, start, span);
+            break;
+        }
+        case Shape::Type::Polyline: {
+            QPainterPath path;
+            for (std::size_t i = 0; i + 1 < s.points.size(); i += 2) {
+                const QPointF p(s.points[i], s.points[i + 1]);
+                if (i == 0)
+                    path.moveTo(p);
+                else
+                    path.lineTo(p);
+            }
+            if (s.filled) path.closeSubpath();
+            painter.drawPath(path);
+            break;
+        }
+        case Shape::Type::Text: {
+            QFont font = painter.font();
+            font.setPointSizeF(s.textPoints);
+            font.setBold(s.bold);
+            painter.setFont(font);
+            painter.setPen(toColor(s.pen));
+            // The text is centred vertically on y; horizontally it stands
+            // left of, centred on or right of x.
+            const QString text = toQString(s.text);
+            const QFontMetricsF m(font);
+            const double w = m.horizontalAdvance(text);
+            double x = s.x1;
+            if (s.align == 0) x -= w / 2;
+            if (s.align < 0) x -= w;
+            painter.drawText(QPointF(x, s.y1 + (m.ascent() - m.descent()) / 2), text);
+            break;
+        }
+        }
+    }
+    painter.restore();
+}
+
+SchematicView::SchematicView(const Drawing& drawing, QWidget* parent)
+    : QWidget(parent), drawing_(drawing) {
+    setObjectName(QStringLiteral("schematic"));
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+void SchematicView::addSlotWidget(const Slot& slot, QWidget* widget) {
+    widget->setParent(this);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const Qt::Alignment h = slot.align < 0   ? Qt::AlignLeft
+                                : slot.align > 0 ? Qt::AlignRight
+                                                 : Qt::AlignHCenter;
+        label->setAlignment(h | Qt::AlignVCenter);
+        label->setWordWrap(false);
+    }
+    slots_.emplace_back(slot, widget);
+    placeSlots();
+}
+
+void SchematicView::syncSlots(const Form& form) {
+    std::set<std::string> hidden;
+    for (const Shape& s : drawing_.shapes())
+        if (!s.shownWith.empty() && form.hasControl(s.shownWith) &&
+            !form.control(s.shownWith).visible)
+            hidden.insert(s.shownWith);
+    if (hidden != hidden_) {
+        hidden_ = std::move(hidden);
+        update();
+    }
+    placeSlots();
+}
+
+QSize SchematicView::sizeHint() const {
+    return QSize(static_cast<int>(std::ceil(drawing_.width())),
+                 static_cast<int>(std::ceil(drawing_.height())));
+}
+
+// Never smaller than the drawing itself: the labels in its slots keep their
+// font size, so a shrunken drawing would crowd them.
+QSize SchematicView::minimumSizeHint() const {
+    return sizeHint();
+}
+
+int SchematicView::heightForWidth(int width) const {
+    if (drawing_.width() <= 0) return 0;
+    return static_cast<int>(std::ceil(width * drawing_.height() / drawing_.width()));
+}
+
+QRectF SchematicView::target() const {
+    if (drawing_.width() <= 0 || drawing_.height() <= 0) return {};
+    const double scale = std::min(width() / drawing_.width(), height() / drawing_.height());
+    const double w = drawing_.width() * scale, h = drawing_.height() * scale;
+    return QRectF((width() - w) / 2, (height() - h) / 2, w, h);
+}
+
+void SchematicView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintDrawing(painter, drawing_, target(),
+                 [this](const std::string& control) { return hidden_.count(control) == 0; });
+}
+
+void SchematicView::resizeEvent(QResizeEvent*) {
+    placeSlots();
+}
+
+void SchematicView::placeSlots() {
+    const QRectF t = target();
+    if (t.isEmpty()) return;
+    const double scale = t.width() / drawing_.width();
+    for (auto& [slot, widget] : slots_) {
+        QRectF r(t.left() + slot.x * scale, t.top() + slot.y * scale, slot.width * scale,
+                 slot.height * scale);
+        // A text wider than its slot wraps at its blanks within the slot's
+        // width; a single word too wide spills over on the side its alignment
+        // leaves free.
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label) label->setWordWrap(false);
+        QSize hint = widget->sizeHint();
+        if (label && hint.width() > r.width() && label->text().contains(QLatin1Char(' '))) {
+            label->setWordWrap(true);
+            const int w = static_cast<int>(r.width());
+            hint = QSize(w, label->heightForWidth(w));
+        }
+        if (hint.width() > r.width()) {
+            const double extra = hint.width() - r.width();
+            if (slot.align == 0)
+                r.adjust(-extra / 2, 0, extra / 2, 0);
+            else if (slot.align > 0)
+                r.adjust(-extra, 0, 0, 0);
+            else
+                r.adjust(0, 0, extra, 0);
+        }
+        if (hint.height() > r.height()) {
+            const double extra = hint.height() - r.height();
+            r.adjust(0, -extra / 2, 0, extra / 2);
+        }
+        const QRect rounded = r.toAlignedRect();
+        if (widget->geometry() != rounded) widget->setGeometry(rounded);
+    }
+}
+
+} // namespace etero::qt

@@ -1,0 +1,176 @@
+// etero-gallery OUTDIR: renders, without a display, the main window and every
+// form the program knows in its opening state to OUTDIR/<form>.png, and
+// OUTDIR/index.html showing them all with their names and whether each
+// calculator is built yet.
+//
+// etero-gallery --script FILE OUTDIR: runs the driver script FILE on the
+// desktop program (offscreen) and, at each `dump F`, renders the window of F
+// as it is at that moment to OUTDIR/<F>-<n>.png: a way to look at results,
+// messages aside, exactly as a user would see them.
+#include "qt/formview.h"
+#include "qt/program.h"
+#include "qt/snapshot.h"
+#include "qt/style.h"
+#include "shell/app/catalogue.h"
+#include "shell/app/registry.h"
+#include "shell/script/script.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+etero::Mode catalogueMode(const std::string& form) {
+    for (const etero::MenuEntry& e : etero::menuCatalogue())
+        if (e.isLeaf() && form == e.form) return e.mode;
+    return etero::Mode::Modeless;
+}
+
+QString escaped(const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped();
+}
+
+struct Entry {
+    std::string form;
+    std::string caption;
+    bool implemented;
+    bool rendered;
+};
+
+// The offscreen platform cannot raise windows and says so for each one.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("does not support raise()"))) return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// Runs a driver script on the desktop program and renders the dumped windows.
+int renderScript(const char* scriptPath, const QString& outDir) {
+    std::ifstream script(scriptPath);
+    if (!script) {
+        std::fprintf(stderr, "etero-gallery: cannot read %s\n", scriptPath);
+        return 2;
+    }
+    etero::qt::Program program({/*suspendModal=*/false, /*interactive=*/false});
+    program.host().onEnded = [] {};
+    program.start();
+    std::map<std::string, int> shots;
+    etero::ScriptCommands commands(program.app(),
+                                   [](const std::string& line) { std::cout << line << "\n"; });
+    commands.onDump = [&](etero::Form& form) {
+        QApplication::processEvents();
+        etero::qt::FormView* view = program.host().view(form.name());
+        if (!view) return;
+        const QString file = QDir(outDir).filePath(QString::fromStdString(
+            form.name() + "-" + std::to_string(++shots[form.name()]) + ".png"));
+        if (etero::qt::windowSnapshot(*view).save(file))
+            std::fprintf(stderr, "%s\n", qPrintable(file));
+    };
+    return commands.run(script);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool scripted = argc == 4 && std::string(argv[1]) == "--script";
+    if (argc != 2 && !scripted) {
+        std::fprintf(stderr,
+                     "usage: etero-gallery OUTDIR\n       etero-gallery --script FILE OUTDIR\n");
+        return 2;
+    }
+    // No display needed: the windows are drawn offscreen.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quietHandler);
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    etero::qt::applyStyle(application);
+
+    const QString outDir = QString::fromLocal8Bit(argv[argc - 1]);
+    if (!QDir().mkpath(outDir)) {
+        std::fprintf(stderr, "etero-gallery: cannot create %s\n", argv[argc - 1]);
+        return 1;
+    }
+    if (scripted) return renderScript(argv[2], outDir);
+
+    std::vector<std::string> forms{etero::kMainWindow};
+    for (const std::string& f : etero::allForms())
+        forms.push_back(f);
+
+    std::vector<Entry> entries;
+    int failures = 0;
+    for (const std::string& name : forms) {
+        // A fresh program for each form: every window in its opening state.
+        etero::qt::Program program({/*suspendModal=*/false, /*interactive=*/false});
+        program.host().onEnded = [] {};
+        program.start();
+        if (name != etero::kMainWindow)
+            program.host().input([&] { program.app().open(name, catalogueMode(name)); });
+        QApplication::processEvents();
+        etero::qt::FormView* view = program.host().view(name);
+        Entry entry{name, "", name == etero::kMainWindow || etero::isRegistered(name), false};
+        if (!view || !program.host().errors().empty()) {
+            ++failures;
+            std::fprintf(stderr, "etero-gallery: %s could not be shown%s%s\n", name.c_str(),
+                         program.host().errors().empty() ? "" : ": ",
+                         program.host().errors().empty() ? ""
+                                                         : program.host().errors().front().c_str());
+        } else {
+            const QString file = QDir(outDir).filePath(QString::fromStdString(name) + ".png");
+            if (etero::qt::windowSnapshot(*view).save(file)) {
+                entry.rendered = true;
+                entry.caption = view->windowTitle().toStdString();
+            } else {
+                ++failures;
+                std::fprintf(stderr, "etero-gallery: cannot write %s\n", qPrintable(file));
+            }
+        }
+        entries.push_back(entry);
+    }
+
+    QFile index(QDir(outDir).filePath(QStringLiteral("index.html")));
+    if (!index.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "etero-gallery: cannot write index.html\n");
+        return 1;
+    }
+    int implemented = 0;
+    for (const Entry& e : entries)
+        implemented += e.implemented ? 1 : 0;
+    QTextStream html(&index);
+    html << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+         << "<title>ETEROMETRO - windows</title>\n<style>\n"
+         << "body{font-family:sans-serif;background:#eee9df;margin:24px;color:#222}\n"
+         << "h1{font-size:20px}\n"
+         << ".grid{display:flex;flex-wrap:wrap;gap:18px;align-items:flex-start}\n"
+         << "figure{margin:0;background:#fff;padding:10px;border:1px solid "
+            "#cfc6b4;border-radius:6px}\n"
+         << "figure img{display:block;max-width:640px;height:auto}\n"
+         << "figcaption{margin-top:8px;font-size:13px}\n"
+         << ".yes{color:#1d7a2a;font-weight:bold}.no{color:#a33;font-weight:bold}\n"
+         << "</style>\n</head>\n<body>\n"
+         << "<h1>ETEROMETRO: " << entries.size() << " windows, " << implemented
+         << " implemented</h1>\n<div class=\"grid\">\n";
+    for (const Entry& e : entries) {
+        html << "<figure id=\"" << escaped(e.form) << "\">";
+        if (e.rendered)
+            html << "<img src=\"" << escaped(e.form) << ".png\" alt=\"" << escaped(e.form) << "\">";
+        html << "<figcaption><code>" << escaped(e.form) << "</code> &mdash; "
+             << (e.implemented ? "<span class=\"yes\">implemented: yes</span>"
+                               : "<span class=\"no\">implemented: no</span>");
+        if (!e.caption.empty()) html << "<br>" << escaped(e.caption);
+        if (!e.rendered) html << "<br><span class=\"no\">not rendered</span>";
+        html << "</figcaption></figure>\n";
+    }
+    html << "</div>\n</body>\n</html>\n";
+    std::printf("%zu windows rendered to %s (%d failed)\n", entries.size() - failures, argv[1],
+                failures);
+    return failures == 0 ? 0 : 1;
+}
