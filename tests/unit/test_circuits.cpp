@@ -1,5 +1,5 @@
 // The two-element network calculators: the coil-designer command and its
-// window moves, and the schematics with the labels placed on them.
+// window moves, and the close commands.
 #include "shell/app/app.h"
 #include "support.h"
 
@@ -55,6 +55,16 @@ TEST_F(Circuits, TheGeneratorCalculatorsOpenTheDesignerWithoutMovingAnything) {
         app.close("frmbobine");
         app.close(form);
     }
+}
+
+TEST_F(Circuits, TheTwoInductancesCloseWithTheExitPicture) {
+    app.open("frmLL", Mode::Modeless);
+    const Control& exit = app.openForm("frmLL").control("cmdchiudi");
+    EXPECT_EQ(exit.kind, Kind::Command);
+    EXPECT_EQ(exit.caption, "");
+    EXPECT_EQ(exit.picture, "exit");
+    app.click("frmLL", "cmdchiudi");
+    EXPECT_FALSE(app.isOpen("frmLL"));
 }
 
 TEST_F(Circuits, TheModalCalculatorHasNoCompanion) {

@@ -1,5 +1,5 @@
 // The air-coil designers: the wire-gauge command that places both windows
-// side by side, and the schematics with the result labels placed on them.
+// side by side.
 #include "shell/app/app.h"
 #include "support.h"
 
@@ -14,7 +14,6 @@ namespace {
 using Coils = etero::testing::Program;
 
 const char* const kDesigners[] = {"frmbobine", "frmmicrobobine"};
-const char* const kAll[] = {"frmbobine", "frmmicrobobine", "frmbobineuhf", "frmbobinepiatte"};
 
 TEST_F(Coils, TheWireGaugeConverterOpensBesideTheDesigner) {
     for (const char* designer : kDesigners) {
