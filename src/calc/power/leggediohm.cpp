@@ -30,10 +30,10 @@ constexpr std::array<Choice, 6> kChoices{{
 }};
 
 class LeggeDiOhm : public Form {
-public:
+  public:
     LeggeDiOhm() : Form("frmleggediohm") {}
 
-protected:
+  protected:
     void design() override {
         window("POTENZA - TENSIONE - CORRENTE - RESISTENZA");
         frame("Frame1", "dati conosciuti").tip("effettuare una scelta");
@@ -56,7 +56,7 @@ protected:
         blankOnInputChange({"lblinput(4)", "lblinput(5)"});
     }
 
-private:
+  private:
     void choose(int index) {
         const Choice& c = kChoices.at(static_cast<std::size_t>(index));
         blank({"lblinput(4)", "lblinput(5)"});
@@ -71,16 +71,44 @@ private:
         a = num("txtinput1");
         b = num("txtinput2");
         if (a * b <= 0) return missingData("txtinput1");
-        const int chosen = selected("Option1");
-        if (chosen >= 0) {
-            const double first[] = {a / b, a / b, b / a, a * b, b / a, std::sqrt(a * b)};
-            const double second[] = {a * b, a * a / b, a * a / b, a * a * b, b / (a * a),
-                                     std::sqrt(b / a)};
-            caption("lblinput(4)", formatPattern(first[chosen], "#,##0.###"));
-            caption("lblinput(5)", formatPattern(second[chosen], "#,##0.###"));
+        // Only the chosen option's formulas are evaluated, each just before its
+        // caption is written: a fault in the second result (an overflow, or a
+        // square that underflows to zero and is divided by) stops the handler
+        // with the first result already shown, and a formula of another option
+        // can never fault this one.
+        switch (selected("Option1")) {
+        case 0: // volts and amperes
+            showFirst(a / b);
+            showSecond(a * b);
+            break;
+        case 1: // volts and ohms
+            showFirst(a / b);
+            showSecond(a * a / b);
+            break;
+        case 2: // volts and watts
+            showFirst(b / a);
+            showSecond(a * a / b);
+            break;
+        case 3: // amperes and ohms
+            showFirst(a * b);
+            showSecond(a * a * b);
+            break;
+        case 4: // amperes and watts
+            showFirst(b / a);
+            showSecond(b / (a * a));
+            break;
+        case 5: // ohms and watts
+            showFirst(std::sqrt(a * b));
+            showSecond(std::sqrt(b / a));
+            break;
+        default:
+            break;
         }
         showAll({"lblinput(2)", "lblinput(3)"});
     }
+
+    void showFirst(double value) { caption("lblinput(4)", formatPattern(value, "#,##0.###")); }
+    void showSecond(double value) { caption("lblinput(5)", formatPattern(value, "#,##0.###")); }
 
     double a = 0, b = 0; // the two known values, kept between events
 };

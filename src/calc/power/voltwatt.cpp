@@ -31,14 +31,15 @@ const std::array<Unit, 8> kUnits{{
 }};
 
 class VoltWatt : public Form {
-public:
+  public:
     VoltWatt() : Form("frmvoltwatt") {}
 
-protected:
+  protected:
     void design() override {
         window("VALORE IN dBm  IN RAPPORTO ALLA POTENZA E ALL' IMPEDENZA");
         frame("Frame1");
-        for (int i = 1; i <= 7; ++i) option("Option1", i, kUnits[static_cast<std::size_t>(i)].option);
+        for (int i = 1; i <= 7; ++i)
+            option("Option1", i, kUnits[static_cast<std::size_t>(i)].option);
         endFrame();
         field("Label1", "OHM", "txtohm").initial("50");
         field("lblinput", "", "txtinput");
@@ -55,7 +56,7 @@ protected:
         blankOnInputChange({"lbloutput", "lbldbm"});
     }
 
-private:
+  private:
     void compute() {
         R = num("txtohm");
         P = num("txtinput");
