@@ -55,6 +55,7 @@ void applyRoleFont(const Control& c, QWidget* w) {
         case Role::Hint:
         case Role::Auto:
         case Role::Title:
+        case Role::Result: // a long result wraps instead of being cut or widening the window
             label->setWordWrap(true);
             break;
         default:

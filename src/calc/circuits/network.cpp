@@ -33,32 +33,32 @@ void NetworkForm::seriesParallel(Element a, Element b,
     label("Label4", "CONFIGURAZIONE SERIE").as(Role::OnDrawing).font(0, true);
     label("Label5", "CONFIGURAZIONE PARALLELO").as(Role::OnDrawing).font(0, true);
 
-    // Two columns of 210, the result places under each schematic, the
-    // full-width results under both.
-    const double resultsTop = 140, rowHeight = 26, belowHeight = 20;
+    // Two columns, the result places under each schematic (room for a
+    // result to wrap onto a second line), the full-width results under both.
+    const double col = 280, resultsTop = 140, rowHeight = 38, belowHeight = 20;
     const std::size_t rows = std::max(seriesResults.size(), parallelResults.size());
     const double columnsEnd = resultsTop + rowHeight * static_cast<double>(rows);
     const double belowTop = columnsEnd + 6;
-    Drawing& d =
-        drawing(420, below.empty() ? columnsEnd
-                                   : belowTop + belowHeight * static_cast<double>(below.size()));
-    d.slot("Label4", 5, 2, 200, 18, 0);
-    d.slot("Label5", 215, 2, 200, 18, 0);
-    d.line(210, 0, 210, columnsEnd).dashed = true;
+    Drawing& d = drawing(2 * col, below.empty()
+                                      ? columnsEnd
+                                      : belowTop + belowHeight * static_cast<double>(below.size()));
+    d.slot("Label4", 5, 2, col - 10, 18, 0);
+    d.slot("Label5", col + 5, 2, col - 10, 18, 0);
+    d.line(col, 0, col, columnsEnd).dashed = true;
 
-    // Series: a and b end to end between two terminals.
-    const double sy = 85;
-    d.terminal(25, sy);
-    drawElement(d, a, 28, sy, 77, Dir::Right);
-    drawElement(d, b, 105, sy, 77, Dir::Right);
-    d.terminal(185, sy);
+    // Series: a and b end to end between two terminals, centred in the left column.
+    const double sy = 85, sx = col / 2 - 80;
+    d.terminal(sx - 3, sy);
+    drawElement(d, a, sx, sy, 80, Dir::Right);
+    drawElement(d, b, sx + 80, sy, 80, Dir::Right);
+    d.terminal(sx + 163, sy);
 
     // Parallel: a and b across two rails fed from two terminals.
-    const double top = 45, bottom = 125, xa = 300, xb = 380;
-    d.terminal(232, top);
-    d.terminal(232, bottom);
-    d.line(235, top, xb, top);
-    d.line(235, bottom, xb, bottom);
+    const double top = 45, bottom = 125, xin = col + 70, xa = col + 150, xb = col + 230;
+    d.terminal(xin - 3, top);
+    d.terminal(xin - 3, bottom);
+    d.line(xin, top, xb, top);
+    d.line(xin, bottom, xb, bottom);
     drawElement(d, a, xa, top, bottom - top, Dir::Down);
     drawElement(d, b, xb, top, bottom - top, Dir::Down);
     d.dot(xa, top);
@@ -66,15 +66,15 @@ void NetworkForm::seriesParallel(Element a, Element b,
 
     for (std::size_t i = 0; i < seriesResults.size(); ++i) {
         control(seriesResults[i]).as(Role::OnDrawing);
-        d.slot(seriesResults[i], 5, resultsTop + rowHeight * i, 200, 24, 0);
+        d.slot(seriesResults[i], 5, resultsTop + rowHeight * i, col - 10, rowHeight - 2, 0);
     }
     for (std::size_t i = 0; i < parallelResults.size(); ++i) {
         control(parallelResults[i]).as(Role::OnDrawing);
-        d.slot(parallelResults[i], 215, resultsTop + rowHeight * i, 200, 24, 0);
+        d.slot(parallelResults[i], col + 5, resultsTop + rowHeight * i, col - 10, rowHeight - 2, 0);
     }
     for (std::size_t i = 0; i < below.size(); ++i) {
         control(below[i]).as(Role::OnDrawing);
-        d.slot(below[i], 10, belowTop + belowHeight * i, 400, 18, 0);
+        d.slot(below[i], 10, belowTop + belowHeight * i, 2 * col - 20, 18, 0);
     }
 }
 
