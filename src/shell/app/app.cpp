@@ -24,7 +24,11 @@ std::vector<std::string> characters(const std::string& text) {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);
-        std::size_t n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
+        std::size_t n = b < 0x80           ? 1
+                        : (b >> 5) == 0x6  ? 2
+                        : (b >> 4) == 0xE  ? 3
+                        : (b >> 3) == 0x1E ? 4
+                                           : 1;
         n = std::min(n, text.size() - i);
         out.push_back(text.substr(i, n));
         i += n;
@@ -76,7 +80,9 @@ Form& App::openForm(const std::string& name) {
     throw UsageError("form " + name + " is not open");
 }
 
-std::vector<OpenWindow> App::windows() const { return {stack_.rbegin(), stack_.rend()}; }
+std::vector<OpenWindow> App::windows() const {
+    return {stack_.rbegin(), stack_.rend()};
+}
 
 Form* App::modalTop() const {
     for (auto it = stack_.rbegin(); it != stack_.rend(); ++it)
@@ -187,7 +193,8 @@ void App::run(Form& form, const std::function<void()>& reaction) {
     --handlerDepth_;
     std::fesetexceptflag(&saved, FE_ALL_EXCEPT);
     if (handlerDepth_ == 0)
-        for (const OpenWindow& w : std::vector<OpenWindow>(stack_)) host_.refresh(*w.form);
+        for (const OpenWindow& w : std::vector<OpenWindow>(stack_))
+            host_.refresh(*w.form);
 }
 
 void App::message(Form& form, const Message& m) {
@@ -195,14 +202,18 @@ void App::message(Form& form, const Message& m) {
     host_.message(form, m);
 }
 
-void App::focused(Form& form, const std::string& control) { host_.focused(form, control); }
+void App::focused(Form& form, const std::string& control) {
+    host_.focused(form, control);
+}
 
 void App::print(Form& form) {
     host_.refresh(form);
     host_.print(form);
 }
 
-void App::refresh(Form& form) { host_.refresh(form); }
+void App::refresh(Form& form) {
+    host_.refresh(form);
+}
 
 // ---------------------------------------------------------- user input --
 
@@ -210,7 +221,8 @@ void App::menu(int number) {
     if (ended_) throw UsageError("the program has ended");
     const MenuEntry* entry = menuEntry(number);
     if (!entry) throw UsageError("no menu entry " + std::to_string(number));
-    if (!entry->isLeaf()) throw UsageError("menu entry " + std::to_string(number) + " is a submenu");
+    if (!entry->isLeaf())
+        throw UsageError("menu entry " + std::to_string(number) + " is a submenu");
     if (!guard(kMainWindow)) return;
     open(entry->form, entry->mode);
 }

@@ -17,7 +17,7 @@ namespace etero {
 // A request the program cannot carry out (unknown form, a form that is not
 // open, a submenu chosen as if it were a leaf).
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -29,7 +29,7 @@ struct OpenWindow {
 };
 
 class App {
-public:
+  public:
     explicit App(Host& host);
     ~App();
 
@@ -73,7 +73,7 @@ public:
     void placeForm(const std::string& form, int left, int top);
     void refresh(Form& form);
 
-private:
+  private:
     Form& instanceOf(const std::string& form);
     bool guard(const std::string& form); // true when the window may take input
     void raise(Form& form);

@@ -41,18 +41,23 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {30, 2, "Bobine multistrato in aria", "mnumultiinaria", nullptr, Mode::Modeless},
     {31, 3, "Bobina multistrato 1", "mnumulticircolare", "frmbobinamulticircolare", Mode::Modeless},
     {32, 3, "Bobina multistrato 2", "mnumultilayer", "frmmultilayercoil", Mode::Modeless},
-    {33, 3, "Bob. multi rettangolare", "mnumultirettangolare", "frmbobinarettangolare", Mode::Modeless},
-    {34, 2, "Costr. Bobine a spirale", "mnuinduttanzaspirale", "frminduttanzaspirale", Mode::Modeless},
+    {33, 3, "Bob. multi rettangolare", "mnumultirettangolare", "frmbobinarettangolare",
+     Mode::Modeless},
+    {34, 2, "Costr. Bobine a spirale", "mnuinduttanzaspirale", "frminduttanzaspirale",
+     Mode::Modeless},
     {35, 2, "Costr. Bobine per UHF", "MNUBOBINEUHF", "frmbobineuhf", Mode::Modal},
-    {36, 2, "Induttanza filo rettilineo", "mnuinduttanzafilodiritto", "frminduttanzafilodiritto", Mode::Modeless},
+    {36, 2, "Induttanza filo rettilineo", "mnuinduttanzafilodiritto", "frminduttanzafilodiritto",
+     Mode::Modeless},
     {37, 2, "Toroidi iron powder - Serie T", "mnutoro", nullptr, Mode::Modeless},
     {38, 3, "Nuclei/Bobine Toroidali", "mnunucleitoroidali", "frmamidon", Mode::Modal},
     {39, 3, "Sintonia con Toroidi", "mnusintoniatoro", "frmsintoniatoro", Mode::Modal},
-    {40, 3, "Trasformatori Toroidali RF", "mnuadattatoroidali", "frmadattatoritoroidali", Mode::Modal},
+    {40, 3, "Trasformatori Toroidali RF", "mnuadattatoroidali", "frmadattatoritoroidali",
+     Mode::Modal},
     {41, 3, "Trasformatori ferrite", "mnutrasferrite", "frmtrasferroxcube", Mode::Modal},
     {42, 2, "Toroidi in ferrite (FT)", "mnutoroidiferrite1", nullptr, Mode::Modeless},
     {43, 3, "Calcolo spire toroidi", "mnuamidonferrite1", "frmamidonferrite", Mode::Modeless},
-    {44, 3, "Trasformatori Impedenza", "mnuadattatoritoroidalift", "frmadattatoritoroidaliFT", Mode::Modeless},
+    {44, 3, "Trasformatori Impedenza", "mnuadattatoritoroidalift", "frmadattatoritoroidaliFT",
+     Mode::Modeless},
     {45, 2, "Circuiti L C", "mnuLC", nullptr, Mode::Modeless},
     {46, 3, "L C in parallelo", "mnulcparallelo", "frmimpcapparallelo", Mode::Modeless},
     {47, 3, "L C in serie", "mnuLCserie", "frmimpcapserie", Mode::Modeless},
@@ -67,10 +72,13 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {56, 3, "L C R serie", "mnuserieLCR", "frmRLCserie", Mode::Modal},
     {57, 3, "R L + Resistenza", "mnuRLR", "frmRLR", Mode::Modal},
     {58, 3, "C L + Resistenza", "mnuCLR", "frmCircuitiRLC", Mode::Modal},
-    {59, 2, "Adattatori Imp.  L C - Reti a L", "mnuadattatorilc", "frmadattatoriLC", Mode::Modeless},
+    {59, 2, "Adattatori Imp.  L C - Reti a L", "mnuadattatorilc", "frmadattatoriLC",
+     Mode::Modeless},
     {60, 2, "Adattatori Imp a PI-GRECO", "mnupinetwork", "frmpinetwork", Mode::Modeless},
-    {61, 2, "Adatt.Imp. Capacitivo -Tapped", "mnutappedcapacitor", "frmtappedcapacitor", Mode::Modeless},
-    {62, 2, "Adatt.Imp.Induttivo - Tapped", "mnutappedinductor", "frmtappedinductor", Mode::Modeless},
+    {61, 2, "Adatt.Imp. Capacitivo -Tapped", "mnutappedcapacitor", "frmtappedcapacitor",
+     Mode::Modeless},
+    {62, 2, "Adatt.Imp.Induttivo - Tapped", "mnutappedinductor", "frmtappedinductor",
+     Mode::Modeless},
     {63, 2, "Risonanza", "mnurisonanza", "frmrisonanza", Mode::Modeless},
     {64, 2, "AutoRisonanza - SelfCap", "mnuautorisonanza1", "frmautorisonanza", Mode::Modeless},
     {65, 2, "Tuning Range", "mnutuningrange", "frmtuningrange", Mode::Modal},
@@ -87,7 +95,8 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {76, 3, "Carico elementi lineari", "mnucaricolineare", "frmcaricolineare", Mode::Modal},
     {77, 3, "Trapp.elementi lineari", "mnutrappolalineare", "frmtrappolalineare", Mode::Modal},
     {78, 3, "G5RV", "mnug5rv", "frmantg5rv", Mode::Modeless},
-    {79, 3, "Windom - Presa calcolata", "mnuantpresacalcolata", "frmantpresacalcolata", Mode::Modal},
+    {79, 3, "Windom - Presa calcolata", "mnuantpresacalcolata", "frmantpresacalcolata",
+     Mode::Modal},
     {80, 3, "Folded dipole", "mnufoldeddipole", "frmdipoloripiegato", Mode::Modeless},
     {81, 2, "Verticali", "mnuantvert", nullptr, Mode::Modeless},
     {82, 3, "Verticale accorciata", "mnuverticale", "frmvertaccorciata", Mode::Modeless},
@@ -131,7 +140,8 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {120, 3, "Adattatori toroidali", "mnuadattatoro", "frmadattatoritoroidali", Mode::Modal},
     {121, 2, "Toroidi in ferrite (FT)", "mnutoroidiferrite", nullptr, Mode::Modeless},
     {122, 3, "calcolo spire toroidi", "mnuamidonferrite", "frmamidonferrite", Mode::Modeless},
-    {123, 3, "Trasformatori Impedenza", "mnuadattatoritoroidalift1", "frmadattatoritoroidaliFT", Mode::Modeless},
+    {123, 3, "Trasformatori Impedenza", "mnuadattatoritoroidalift1", "frmadattatoritoroidaliFT",
+     Mode::Modeless},
     {124, 2, "Balun / Un-Un", "mnubalununun4", "frmBalunUnUn", Mode::Modeless},
     {125, 2, "Gradi - Radianti", "mnuradiant", "frmradianti", Mode::Modal},
     {126, 2, "Onda diretta VHF", "mnuondadiretta", "frmondadiretta", Mode::Modal},
@@ -139,7 +149,8 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {128, 2, "Potenza eff.irradiata", "mnuerp", "frmERP", Mode::Modal},
     {129, 2, "dBm S-METER in HF", "mnudbmsmeterhf", "frmsmeterhf", Mode::Modeless},
     {130, 2, "dBm S-METER in VHF", "mnudbmsmetervhf", "frmsmetervhf", Mode::Modeless},
-    {131, 2, "Attenuazione segnale", "mnuattenuazionetratta", "frmattenuazionetratta", Mode::Modeless},
+    {131, 2, "Attenuazione segnale", "mnuattenuazionetratta", "frmattenuazionetratta",
+     Mode::Modeless},
     {132, 2, "Elicoidale", "mnuelicoidale", "frmantelicoidale", Mode::Modal},
     {133, 2, "Parabole", "mnuparabole", nullptr, Mode::Modeless},
     {134, 3, "Fuoco parabola circ.", "mnufuoco", "frmfuoco", Mode::Modal},
@@ -163,7 +174,8 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {152, 2, "Impedenza linee", "mnuimpedenzalinee", nullptr, Mode::Modeless},
     {153, 3, "Bifilare aperta", "mnubifilareaperta", "frmbifilareaperta", Mode::Modal},
     {154, 3, "Bifilare con piano terra", "mnubifilareterra", "frmbifilareterra", Mode::Modal},
-    {155, 3, "Bifilare tra 2 piani terra", "mnubilanciataduepiani", "frmbilanciataduepiani", Mode::Modal},
+    {155, 3, "Bifilare tra 2 piani terra", "mnubilanciataduepiani", "frmbilanciataduepiani",
+     Mode::Modal},
     {156, 3, "Bifilare schermata", "mnubilanciataschermata", "frmbilanciataschermata", Mode::Modal},
     {157, 3, "Singola in guida chiusa", "mnuguidachiusa", "frmguidachiusa", Mode::Modal},
     {158, 3, "Singola tra 2 piani terra", "mnusingoladuepiani", "frmsingoladuepiani", Mode::Modal},
@@ -175,10 +187,12 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {164, 2, "Lung.Elettrica", "mnulunghezza", "frmlungelettrica", Mode::Modal},
     {165, 1, "Capacità", "mnucapacità", nullptr, Mode::Modeless},
     {166, 2, "Cond. serie e parallelo", "mnucondensatori", "frmcondensatori", Mode::Modal},
-    {167, 2, "Riduzione di Capacità", "mnuriduzcondensatori", "frmriduzcondensatori", Mode::Modeless},
+    {167, 2, "Riduzione di Capacità", "mnuriduzcondensatori", "frmriduzcondensatori",
+     Mode::Modeless},
     {168, 2, "Condensatori anti ripple", "mnuripple", "frmripple", Mode::Modal},
     {169, 2, "Condens.per duplicatori", "mnucondduplica", "frmduplicatori", Mode::Modal},
-    {170, 2, "Elettr.non polarizzato", "mnunonpolarizzato", "frmelettrononpolarizzati", Mode::Modeless},
+    {170, 2, "Elettr.non polarizzato", "mnunonpolarizzato", "frmelettrononpolarizzati",
+     Mode::Modeless},
     {171, 2, "Ottimizza Circuito LC", "mnudimcirclc", "frmdimcirclc", Mode::Modeless},
     {172, 2, "Self Cap e Autorisonanza", "mnuautorisonanza", "frmautorisonanza", Mode::Modeless},
     {173, 2, "Capacità di una linea", "mnucaplinee", nullptr, Mode::Modeless},
@@ -187,13 +201,16 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {176, 3, "Capacità linea verticale", "mnucapverticale", "frmfiloverticale", Mode::Modal},
     {177, 3, "Capacità linea coassiale", "mnucapcoassiale", "frmimpedenza", Mode::Modal},
     {178, 2, "Tensione di lavoro minima", "mnumintenslavcond", "frmtensmincond", Mode::Modeless},
-    {179, 2, "Costruzione condensatori", "mnucostrcondensatori", "frmcostruzionecondensatori", Mode::Modal},
-    {180, 2, "Capacità cond. cilindrico", "mnucapcondcilindrico", "frmcapcondcilindrico", Mode::Modeless},
+    {179, 2, "Costruzione condensatori", "mnucostrcondensatori", "frmcostruzionecondensatori",
+     Mode::Modal},
+    {180, 2, "Capacità cond. cilindrico", "mnucapcondcilindrico", "frmcapcondcilindrico",
+     Mode::Modeless},
     {181, 2, "Costante di tempo", "mnucosttempo", nullptr, Mode::Modeless},
     {182, 3, "Circuito R C", "mnucostrc", "frmcostantetemporc", Mode::Modal},
     {183, 3, "Circuito R L", "mnucostrl", "frmcostantetemporl", Mode::Modal},
     {184, 3, "Esempio pratico R C", "mnuesempiocostante", "frmesempiocostempo", Mode::Modal},
-    {185, 2, "Coefficiente termico", "mnucoefftermico", "frmcoefftermicocondensatori", Mode::Modeless},
+    {185, 2, "Coefficiente termico", "mnucoefftermico", "frmcoefftermicocondensatori",
+     Mode::Modeless},
     {186, 2, "Energia Elettrostatica", "mnuenergiaelettro", "frmenergiapotenziale", Mode::Modeless},
     {187, 1, "Resistenze", "mnures", nullptr, Mode::Modeless},
     {188, 2, "Res.  serie e parallelo", "mnuresistenze", "frmresistenze", Mode::Modal},
@@ -205,9 +222,11 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {194, 3, "Rete a L", "mnuretel", "frmretiadL", Mode::Modeless},
     {195, 3, "Rete a L bilanciata", "mnuLbilanciata", "frmretiadLbilanciata", Mode::Modeless},
     {196, 3, "Rete a T e P greco", "mnureteaT", "frmretiaTePgreco", Mode::Modeless},
-    {197, 3, "Rete a T e Pgreco bilanc.", "mnureteTbilanc", "frmretiaTePgrecobilanciate", Mode::Modeless},
+    {197, 3, "Rete a T e Pgreco bilanc.", "mnureteTbilanc", "frmretiaTePgrecobilanciate",
+     Mode::Modeless},
     {198, 3, "Rete a T ponte", "mnureteTponte", "frmretiaTponte", Mode::Modeless},
-    {199, 2, "Resistenza int. Strumento", "mnuresintstrumento", "frmresiststrumento", Mode::Modeless},
+    {199, 2, "Resistenza int. Strumento", "mnuresintstrumento", "frmresiststrumento",
+     Mode::Modeless},
     {200, 2, "Resistenza int. Generatore", "mnuresgeneratore", "frmresgeneratore", Mode::Modeless},
     {201, 2, "Resistenza per Led", "mnuled", "frmled", Mode::Modal},
     {202, 2, "Resistenza per Zener", "mnureszener", "frmreszener", Mode::Modal},
@@ -219,7 +238,8 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {208, 3, "Stadio finale QRP", "mnufinqrp", "frmminifinale_antenna", Mode::Modeless},
     {209, 3, "Stadio finale di potenza", "mnufinalepot", "frmfinale_antenna", Mode::Modeless},
     {210, 3, "Trasmettitore + lineare", "mnutraslineare", "frmtrasm_lineare", Mode::Modeless},
-    {211, 2, "Circuiti diodi rettificatori", "mnurettificatori", "frmrettificatori", Mode::Modeless},
+    {211, 2, "Circuiti diodi rettificatori", "mnurettificatori", "frmrettificatori",
+     Mode::Modeless},
     {212, 2, "Common Emitter", "mnucommonemitter", "frmpolarizztransistor", Mode::Modal},
     {213, 2, "Integrati 78xx", "mnu78xx", "frm78xx", Mode::Modeless},
     {214, 2, "Integrati 78xx bis", "mnu78xxbis", "frm78xxbis", Mode::Modeless},
@@ -233,7 +253,8 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
     {222, 2, "Autotrasf.re collegamenti", "mnuautotraserieu", "frmautotraserieu", Mode::Modeless},
     {223, 2, "Impedenze di filtro", "mnuimpfiltro", "frmimpedenzefiltro", Mode::Modeless},
     {224, 2, "Calcolo impedenza anodica", "mnuimpedenzaanodica", "frmimpanodica", Mode::Modeless},
-    {225, 2, "Adatt.impedenza valvola", "mnuadattimppassabasso", "frmadattimppassabasso", Mode::Modeless},
+    {225, 2, "Adatt.impedenza valvola", "mnuadattimppassabasso", "frmadattimppassabasso",
+     Mode::Modeless},
     {226, 2, "Induttanze Geloso", "mnuinduttanzegeloso", "frminduttanzegeloso", Mode::Modeless},
     {227, 1, "Varie", "mnuvarie", nullptr, Mode::Modeless},
     {228, 2, "dBm S-METER in HF", "mnusmeterhf", "frmsmeterhf", Mode::Modeless},
@@ -259,20 +280,24 @@ constexpr std::array<MenuEntry, 247> kCatalogue{{
 }};
 
 constexpr std::array<const char*, 6> kCompanionOnly{
-    "frmavvertenza", "frmhelpcondensatore", "frminfoloop",
-    "frmuniel",      "frmwwl",              "frmaltreconversioni",
+    "frmavvertenza", "frmhelpcondensatore", "frminfoloop", "frmuniel",
+    "frmwwl",        "frmaltreconversioni",
 };
 
 } // namespace
 
-std::span<const MenuEntry> menuCatalogue() { return kCatalogue; }
+std::span<const MenuEntry> menuCatalogue() {
+    return kCatalogue;
+}
 
 const MenuEntry* menuEntry(int number) {
     if (number < 1 || number > static_cast<int>(kCatalogue.size())) return nullptr;
     return &kCatalogue[static_cast<std::size_t>(number - 1)];
 }
 
-std::span<const char* const> companionOnlyForms() { return kCompanionOnly; }
+std::span<const char* const> companionOnlyForms() {
+    return kCompanionOnly;
+}
 
 std::vector<std::string> allForms() {
     std::vector<std::string> forms;

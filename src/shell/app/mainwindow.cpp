@@ -1,13 +1,16 @@
 #include "mainwindow.h"
 
-
 namespace etero {
 
 void MainWindow::design() {
     window("ETEROMETRO    -   IL VOLTARIO");
     windowPlace(1500, 1200, 8640, 6480);
     picture("Image1", "radio");
-    label("lbltitolo", "ETEROMETRO").color(kRed).font(20, true).tip("clicca per fermare").as(Role::Title);
+    label("lbltitolo", "ETEROMETRO")
+        .color(kRed)
+        .font(20, true)
+        .tip("clicca per fermare")
+        .as(Role::Title);
     label("LBLVERSIONE", " vers. 2.19").color(kBlue).tip("maggio 2002");
     label("lblrisoluzione", "RISOLUZIONE 1280 x 1024");
     command("cdmexit", "", [this] { close(); }).tip("CHIUDI TUTTO").picture = "exit";
@@ -20,6 +23,5 @@ void MainWindow::tick() {
     if (!blinking()) return;
     forecolor("lbltitolo", control("lbltitolo").forecolor == kRed ? kBlue : kRed);
 }
-
 
 } // namespace etero

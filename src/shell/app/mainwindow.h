@@ -7,13 +7,13 @@
 namespace etero {
 
 class MainWindow : public Form {
-public:
+  public:
     MainWindow() : Form("FRMETEROMETRO") {}
     // One tick of Timer1: red becomes blue, any other colour becomes red.
     void tick();
     bool blinking() const { return hasControl("Timer1") && control("Timer1").enabled; }
 
-protected:
+  protected:
     void design() override;
 };
 

@@ -18,11 +18,11 @@ std::map<std::string, FormFactory>& factories() {
 // The window shown for a calculator of the catalogue that is not built yet:
 // its form name as caption, a notice and a close command.
 class Placeholder : public Form {
-public:
+  public:
     using Form::Form;
     bool implemented() const override { return false; }
 
-protected:
+  protected:
     void design() override {
         window(name());
         windowSize(6000, 2400);
@@ -38,7 +38,9 @@ bool registerForm(const std::string& name, FormFactory factory) {
     return true;
 }
 
-bool isRegistered(const std::string& name) { return factories().count(name) != 0; }
+bool isRegistered(const std::string& name) {
+    return factories().count(name) != 0;
+}
 
 std::unique_ptr<Form> createForm(const std::string& name) {
     if (auto it = factories().find(name); it != factories().end()) return it->second();

@@ -4,31 +4,47 @@ namespace etero {
 
 const char* kindName(Kind k) {
     switch (k) {
-    case Kind::Label: return "label";
-    case Kind::Text: return "text";
-    case Kind::Command: return "command";
-    case Kind::Option: return "option";
-    case Kind::Check: return "check";
-    case Kind::Combo: return "combo";
-    case Kind::Frame: return "frame";
-    case Kind::Picture: return "picture";
-    case Kind::Timer: return "timer";
+    case Kind::Label:
+        return "label";
+    case Kind::Text:
+        return "text";
+    case Kind::Command:
+        return "command";
+    case Kind::Option:
+        return "option";
+    case Kind::Check:
+        return "check";
+    case Kind::Combo:
+        return "combo";
+    case Kind::Frame:
+        return "frame";
+    case Kind::Picture:
+        return "picture";
+    case Kind::Timer:
+        return "timer";
     }
     return "label";
 }
 
 const char* iconName(Icon i) {
     switch (i) {
-    case Icon::Exclamation: return "exclamation";
-    case Icon::Critical: return "critical";
-    case Icon::Information: return "information";
-    case Icon::Question: return "question";
-    case Icon::None: return "none";
+    case Icon::Exclamation:
+        return "exclamation";
+    case Icon::Critical:
+        return "critical";
+    case Icon::Information:
+        return "information";
+    case Icon::Question:
+        return "question";
+    case Icon::None:
+        return "none";
     }
     return "none";
 }
 
-const char* modeName(Mode m) { return m == Mode::Modal ? "modal" : "modeless"; }
+const char* modeName(Mode m) {
+    return m == Mode::Modal ? "modal" : "modeless";
+}
 
 bool Control::canTakeFocus() const {
     if (!visible || !enabled || !tabStop) return false;
@@ -37,8 +53,10 @@ bool Control::canTakeFocus() const {
     case Kind::Command:
     case Kind::Option:
     case Kind::Check:
-    case Kind::Combo: return true;
-    default: return false;
+    case Kind::Combo:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -62,22 +62,53 @@ struct Control {
     std::optional<Rgb> backcolor;
     double fontPoints = 0; // 0: the window's default size
     bool bold = false;
-    std::string frame;   // the frame that holds this control, if any
-    std::string buddy;   // for a text field: the label naming it; for that label: the field
-    std::string picture; // picture controls and picture buttons: the image's id
+    std::string frame;          // the frame that holds this control, if any
+    std::string buddy;          // for a text field: the label naming it; for that label: the field
+    std::string picture;        // picture controls and picture buttons: the image's id
     std::optional<Twips> place; // explicit position in the window, when the design fixes it
 
     // Fluent setters used while a form describes itself.
-    Control& tip(std::string t) { tooltip = std::move(t); return *this; }
-    Control& initial(std::string t) { text = std::move(t); return *this; }
-    Control& hidden() { visible = false; return *this; }
-    Control& disabled() { enabled = false; return *this; }
-    Control& selected() { value = true; return *this; }
-    Control& color(Rgb c) { forecolor = c; return *this; }
-    Control& background(Rgb c) { backcolor = c; return *this; }
-    Control& font(double points, bool isBold = false) { fontPoints = points; bold = isBold; return *this; }
-    Control& as(Role r) { role = r; return *this; }
-    Control& noTab() { tabStop = false; return *this; }
+    Control& tip(std::string t) {
+        tooltip = std::move(t);
+        return *this;
+    }
+    Control& initial(std::string t) {
+        text = std::move(t);
+        return *this;
+    }
+    Control& hidden() {
+        visible = false;
+        return *this;
+    }
+    Control& disabled() {
+        enabled = false;
+        return *this;
+    }
+    Control& selected() {
+        value = true;
+        return *this;
+    }
+    Control& color(Rgb c) {
+        forecolor = c;
+        return *this;
+    }
+    Control& background(Rgb c) {
+        backcolor = c;
+        return *this;
+    }
+    Control& font(double points, bool isBold = false) {
+        fontPoints = points;
+        bold = isBold;
+        return *this;
+    }
+    Control& as(Role r) {
+        role = r;
+        return *this;
+    }
+    Control& noTab() {
+        tabStop = false;
+        return *this;
+    }
     Control& at(int left, int top, int width, int height) {
         place = Twips{left, top, width, height};
         return *this;

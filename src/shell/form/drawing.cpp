@@ -157,8 +157,9 @@ void Drawing::generator(double x, double y, double length, Dir dir) {
     std::vector<double> wave;
     for (int i = 0; i <= 16; ++i) {
         const double t = -r * 0.6 + 1.2 * r * i / 16.0;
-        const double v = 0.45 * r * (i <= 8 ? (i <= 4 ? i / 4.0 : (8 - i) / 4.0)
-                                            : -(i <= 12 ? (i - 8) / 4.0 : (16 - i) / 4.0));
+        const double v = 0.45 * r *
+                         (i <= 8 ? (i <= 4 ? i / 4.0 : (8 - i) / 4.0)
+                                 : -(i <= 12 ? (i - 8) / 4.0 : (16 - i) / 4.0));
         wave.push_back(cx + t);
         wave.push_back(cy - v);
     }
@@ -175,7 +176,9 @@ void Drawing::ground(double x, double y) {
     line(x - 2, y + 16, x + 2, y + 16);
 }
 
-void Drawing::terminal(double x, double y) { ellipse(x - 3, y - 3, 6, 6); }
+void Drawing::terminal(double x, double y) {
+    ellipse(x - 3, y - 3, 6, 6);
+}
 
 void Drawing::dot(double x, double y) {
     Shape& s = ellipse(x - 2.5, y - 2.5, 5, 5);

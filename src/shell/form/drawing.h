@@ -20,7 +20,7 @@ struct Shape {
     std::string text;                      // texts
     double textPoints = 8;                 // texts: size in points
     bool bold = false;
-    int align = 0;      // texts: -1 left of x, 0 centred on x, 1 right of x
+    int align = 0; // texts: -1 left of x, 0 centred on x, 1 right of x
     Rgb pen = kBlack;
     double penWidth = 1.5;
     bool dashed = false;
@@ -39,7 +39,7 @@ struct Slot {
 enum class Dir { Right, Down };
 
 class Drawing {
-public:
+  public:
     Drawing() = default;
     Drawing(double width, double height) : width_(width), height_(height) {}
 
@@ -67,16 +67,16 @@ public:
     void variableCapacitor(double x, double y, double length, Dir dir);
     void inductor(double x, double y, double length, Dir dir, int turns = 4);
     void generator(double x, double y, double length, Dir dir); // AC source in a circle
-    void ground(double x, double y);     // earth symbol hanging below (x, y)
-    void terminal(double x, double y);   // small open circle
-    void dot(double x, double y);        // junction
+    void ground(double x, double y);                            // earth symbol hanging below (x, y)
+    void terminal(double x, double y);                          // small open circle
+    void dot(double x, double y);                               // junction
     void arrowLine(double x1, double y1, double x2, double y2); // dimension line, arrows both ends
     void antenna(double x, double y, double height); // vertical whip with a small V on top
 
     // Every shape added after this call is drawn only while the control is visible.
     void shownWith(std::string control) { shownWith_ = std::move(control); }
 
-private:
+  private:
     Shape& add(Shape s);
     double width_ = 0, height_ = 0;
     std::vector<Shape> shapes_;

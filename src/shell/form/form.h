@@ -32,7 +32,7 @@ class App;
 // Thrown when a handler or a script names a control the form does not have:
 // a misspelt name must fail loudly.
 class UnknownControl : public std::logic_error {
-public:
+  public:
     using std::logic_error::logic_error;
 };
 
@@ -47,7 +47,7 @@ inline constexpr const char* kMissingData = "MANCANO DATI";
 inline constexpr const char* kErrorTitle = "MESSAGGIO DI ERRORE";
 
 class Form {
-public:
+  public:
     explicit Form(std::string name) : name_(std::move(name)) {}
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -75,7 +75,7 @@ public:
 
     // ---- used by the App (the open operation and event dispatch) ----
     void attach(App* app) { app_ = app; }
-    void build();  // controls from the design, then the load actions
+    void build(); // controls from the design, then the load actions
     void markOpen(bool open) { open_ = open; }
     std::string firstFocusable() const;
     // Events from the user. Each runs the form's reaction to completion.
@@ -94,7 +94,7 @@ public:
         positionFixed_ = true;
     }
 
-protected:
+  protected:
     // ---- the design (called from design()) ----
     virtual void design() = 0;
     virtual void load() {}
@@ -131,7 +131,9 @@ protected:
     void onChange(const std::string& textName, std::function<void()> handler);
     void onSelect(const std::string& comboName, std::function<void()> handler);
     void onClick(const std::string& name, std::function<void()> handler);
-    void onCheck(const std::string& name, std::function<void()> handler) { onClick(name, std::move(handler)); }
+    void onCheck(const std::string& name, std::function<void()> handler) {
+        onClick(name, std::move(handler));
+    }
     // Results blanked (or hidden) whenever the text of any input field changes.
     void blankOnInputChange(std::vector<std::string> names);
     void hideOnInputChange(std::vector<std::string> names);
@@ -153,13 +155,16 @@ protected:
     void tooltip(const std::string& name, const std::string& value);
     int selected(const std::string& group) const; // index of the chosen option, -1 for none
     bool isOn(const std::string& name) const;     // option or check value
-    void setOn(const std::string& name, bool on); // as assigning Value: an option set on runs its group's handler
+    void setOn(const std::string& name,
+               bool on); // as assigning Value: an option set on runs its group's handler
     int listIndex(const std::string& name) const;
     void listItems(const std::string& name, std::vector<std::string> items);
     void listIndex(const std::string& name, int index); // selects an item, runs the select handler
 
     void message(const std::string& text, const std::string& title = {}, Icon icon = Icon::None);
-    void warn(const std::string& text, const std::string& title) { message(text, title, Icon::Exclamation); }
+    void warn(const std::string& text, const std::string& title) {
+        message(text, title, Icon::Exclamation);
+    }
     // "MANCANO DATI" / "MESSAGGIO DI ERRORE", then the focus into the named field.
     void missingData(const std::string& focusField);
     void focus(const std::string& name);
@@ -175,7 +180,7 @@ protected:
 
     App& app() const;
 
-private:
+  private:
     friend class App;
     Control& add(const std::string& name, Kind kind, std::string caption = {});
     void effect(); // every visible effect first checks for a pending arithmetic fault

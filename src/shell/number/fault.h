@@ -11,7 +11,7 @@
 namespace etero {
 
 class ArithmeticFault : public std::runtime_error {
-public:
+  public:
     explicit ArithmeticFault(const std::string& what) : std::runtime_error(what) {}
 };
 

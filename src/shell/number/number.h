@@ -39,9 +39,15 @@ std::string formatFixed(double x, int n);
 std::string formatLocale(double x);
 std::string formatLocale(float x);
 std::string formatLocale(long long x);
-inline std::string formatLocale(int x) { return formatLocale(static_cast<long long>(x)); }
-inline std::string formatLocale(short x) { return formatLocale(static_cast<long long>(x)); }
-inline std::string formatLocale(long x) { return formatLocale(static_cast<long long>(x)); }
+inline std::string formatLocale(int x) {
+    return formatLocale(static_cast<long long>(x));
+}
+inline std::string formatLocale(short x) {
+    return formatLocale(static_cast<long long>(x));
+}
+inline std::string formatLocale(long x) {
+    return formatLocale(static_cast<long long>(x));
+}
 
 // Whole numbers.
 double roundHalfEven(double x, int decimals = 0); // banker's rounding at n decimals
@@ -50,7 +56,7 @@ std::int16_t toInt16(double x); // half-to-even, arithmetic fault when out of ra
 std::int32_t toInt32(double x); // half-to-even, arithmetic fault when out of range
 
 // Rounding through the text: the value as shown, read back.
-double roundThroughFixed(double x, int n);                        // parseLocale(formatFixed)
-double roundThroughPattern(double x, std::string_view pattern);   // parseLocale(formatPattern)
+double roundThroughFixed(double x, int n);                      // parseLocale(formatFixed)
+double roundThroughPattern(double x, std::string_view pattern); // parseLocale(formatPattern)
 
 } // namespace etero
