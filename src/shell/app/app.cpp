@@ -239,7 +239,9 @@ void App::typeText(const std::string& name, const std::string& control, const st
     Form& form = openForm(name);
     form.control(control);
     for (const std::string& ch : characters(text)) {
-        if (!form.isOpen()) break;
+        // A keystroke's reaction may close the window or open a modal one:
+        // the rest of the typing then goes nowhere.
+        if (!form.isOpen() || !accepts(name)) break;
         run(form, [&] { form.userSetText(control, form.control(control).text + ch); });
     }
 }
