@@ -118,7 +118,8 @@ QWidget* FormView::makeControl(const Control& c, QWidget* parent) {
     case Kind::Picture: {
         auto* picture = new QLabel(parent);
         picture->setAlignment(Qt::AlignCenter);
-        picture->setPixmap(picturePixmap(c.picture, devicePixelRatioF()));
+        picture->setPixmap(c.art ? drawingPixmap(*c.art, devicePixelRatioF())
+                                 : picturePixmap(c.picture, devicePixelRatioF()));
         w = picture;
         break;
     }

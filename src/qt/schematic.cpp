@@ -81,6 +81,19 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& targe
     painter.restore();
 }
 
+QPixmap drawingPixmap(const Drawing& drawing, qreal devicePixelRatio) {
+    const QSize size(static_cast<int>(std::ceil(drawing.width())),
+                     static_cast<int>(std::ceil(drawing.height())));
+    if (size.isEmpty()) return {};
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paintDrawing(painter, drawing, QRectF(QPointF(0, 0), QSizeF(size)),
+                 [](const std::string&) { return true; });
+    return pixmap;
+}
+
 SchematicView::SchematicView(const Drawing& drawing, QWidget* parent)
     : QWidget(parent), drawing_(drawing) {
     setObjectName(QStringLiteral("schematic"));

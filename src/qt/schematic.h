@@ -6,6 +6,7 @@
 #include "shell/form/drawing.h"
 #include "shell/form/form.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -22,6 +23,10 @@ namespace etero::qt {
 // control a shape is tied to is visible.
 void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& target,
                   const std::function<bool(const std::string&)>& shown);
+
+// A drawing painted once into a pixmap of its own size: the picture of a
+// picture control described as a drawing.
+QPixmap drawingPixmap(const Drawing& drawing, qreal devicePixelRatio);
 
 class SchematicView : public QWidget {
     Q_OBJECT

@@ -75,6 +75,10 @@ class Page : public Form {
     void design() override {
         window("PAGINA");
         label("Label1", "UNA PAGINA").as(Role::Hint);
+        Drawing art(60, 30);
+        art.resistor(0, 15, 60, Dir::Right);
+        picture("Picture1", std::move(art));
+        onClick("Picture1", [this] { caption("Label1", "SCELTA"); });
         closeCommand("cmdchiudi", "CHIUDI");
     }
 };
@@ -509,6 +513,18 @@ TEST_F(Desktop, PrintCommandPrintsTheWindowImage) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(4) == "%PDF");
     EXPECT_GT(pdf.size(), 1000);
+}
+
+// A picture described as a drawing is painted at its size and reacts to clicks.
+TEST_F(Desktop, DrawnPictureIsShownAndClickable) {
+    start();
+    open("tstpagina");
+    auto* picture = widget<QLabel>("tstpagina", "Picture1");
+    ASSERT_NE(picture, nullptr);
+    ASSERT_FALSE(picture->pixmap().isNull());
+    EXPECT_EQ(picture->pixmap().deviceIndependentSize().toSize(), QSize(60, 30));
+    click("tstpagina", "Picture1");
+    EXPECT_EQ(widget<QLabel>("tstpagina", "Label1")->text(), QStringLiteral("SCELTA"));
 }
 
 } // namespace

@@ -3,11 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace etero {
+
+class Drawing;
 
 enum class Kind { Label, Text, Command, Option, Check, Combo, Frame, Picture, Timer };
 enum class Icon { None, Exclamation, Critical, Information, Question };
@@ -62,10 +65,11 @@ struct Control {
     std::optional<Rgb> backcolor;
     double fontPoints = 0; // 0: the window's default size
     bool bold = false;
-    std::string frame;          // the frame that holds this control, if any
-    std::string buddy;          // for a text field: the label naming it; for that label: the field
-    std::string picture;        // picture controls and picture buttons: the image's id
-    std::optional<Twips> place; // explicit position in the window, when the design fixes it
+    std::string frame;   // the frame that holds this control, if any
+    std::string buddy;   // for a text field: the label naming it; for that label: the field
+    std::string picture; // picture controls and picture buttons: the image's id
+    std::shared_ptr<const Drawing> art; // a picture control drawn from a description
+    std::optional<Twips> place;         // explicit position in the window, when the design fixes it
 
     // Fluent setters used while a form describes itself.
     Control& tip(std::string t) {

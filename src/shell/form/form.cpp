@@ -111,6 +111,12 @@ Control& Form::picture(const std::string& name, std::string pictureId) {
     return c;
 }
 
+Control& Form::picture(const std::string& name, Drawing art) {
+    Control& c = add(name, Kind::Picture);
+    c.art = std::make_shared<const Drawing>(std::move(art));
+    return c;
+}
+
 Control& Form::command(const std::string& name, std::string caption,
                        std::function<void()> onClick) {
     Control& c = add(name, Kind::Command, std::move(caption));

@@ -120,6 +120,9 @@ class Form {
     Control& check(const std::string& name, std::string caption);
     Control& combo(const std::string& name, std::vector<std::string> items = {});
     Control& picture(const std::string& name, std::string pictureId);
+    // A picture drawn from a description (lines, shapes, texts), e.g. a small
+    // circuit the user clicks to choose it.
+    Control& picture(const std::string& name, Drawing art);
     Control& command(const std::string& name, std::string caption, std::function<void()> onClick);
     Control& closeCommand(const std::string& name, std::string caption);
     Control& printCommand(const std::string& name, std::string caption);
