@@ -1,0 +1,108 @@
+#include "matching.h"
+
+#include "shell/number/number.h"
+
+#include <cmath>
+
+namespace etero::matching {
+
+void drawPart(Drawing& d, Part p, double x, double y, double length, Dir dir) {
+    if (p == Part::Capacitor)
+        d.capacitor(x, y, length, dir);
+    else
+        d.inductor(x, y, length, dir);
+}
+
+void MatchingForm::openFromCorner(const std::string& companion) {
+    moveWindow(180, 180);
+    openForm(companion, Mode::Modeless);
+}
+
+void TappedForm::designTapped(const Layout& layout) {
+    layout_ = layout;
+    window(layout.window);
+    field("Label1", "IMPEDENZA INPUT in OHM", "txtin", "IMPEDENZA INPUT < OUTPUT");
+    field("Label2", "IMPEDENZA OUTPUT in OHM", "txtout", "IMPEDENZA OUTPUT > INPUT");
+    field("Label3", "FREQUENZA in MHz", "txtfrequenza", "IMPEDENZA INPUT < OUTPUT");
+    field("Label4", layout.qCaption, "txtq", "Q=Fcb/Bw   Q=Fcb/(F2 - F1)");
+    command("cmdcalcola", "C A L C O L A", [this] { compute(); });
+
+    label("lblz1").as(Role::OnDrawing);
+    label("lblz2").as(Role::OnDrawing);
+    label(layout.upper).as(Role::OnDrawing);
+    label(layout.lower).as(Role::OnDrawing);
+    label(layout.singleLabel).as(Role::OnDrawing);
+
+    // The input across the single element and the whole divided one, the
+    // output from the tap to the common rail.
+    const double top = 30, tap = 110, bottom = 190, in = 20, xs = 150, xd = 330, out = 520;
+    Drawing& d = drawing(540, 210);
+    d.terminal(in - 3, top);
+    d.terminal(in - 3, bottom);
+    d.line(in, top, xd, top);
+    d.line(in, bottom, out, bottom);
+    drawPart(d, layout.single, xs, top, bottom - top, Dir::Down);
+    drawPart(d, layout.divided, xd, top, tap - top, Dir::Down);
+    drawPart(d, layout.divided, xd, tap, bottom - tap, Dir::Down);
+    d.line(xd, tap, out, tap);
+    d.terminal(out + 3, tap);
+    d.terminal(out + 3, bottom);
+    d.dot(xs, top);
+    d.dot(xs, bottom);
+    d.dot(xd, tap);
+    d.dot(xd, bottom);
+    d.slot("lblz1", in + 8, 101, 112, 18);
+    d.slot(layout.singleLabel, xs + 14, 101, 160, 18);
+    d.slot(layout.upper, xd + 14, 61, 90, 18);
+    d.slot(layout.lower, xd + 14, 141, 90, 18);
+    d.slot("lblz2", 436, 141, 78, 18, 1);
+
+    label("Label5", "FORMULE UTILI :   Q=Fo/Bw   Q=Fo/(F2 - F1)").as(Role::Hint);
+    label("Label6", "FORMULE EMPIRICHE APPROSSIMATE").as(Role::Hint);
+    label("Label7", "SEPARARE GLI EVENTUALI DECIMALI CON IL PUNTO").as(Role::Hint);
+    label("Label8", layout.note).as(Role::Hint);
+    command("cmdchiamabobine", "APRE COSTRUZIONE BOBINE",
+            [this] { openForm("frmbobine", Mode::Modeless); });
+    closeCommand("cmdesci", "E S C I");
+
+    // Only a new frequency blanks the elements; the impedances stay.
+    onChange("txtfrequenza", [this] {
+        blank({layout_.upper, layout_.lower, layout_.singleLabel});
+    });
+}
+
+void TappedForm::compute() {
+    Zin = num("txtin");
+    Zout = num("txtout");
+    f = num("txtfrequenza");
+    Q = num("txtq");
+    if (Zin * Zout * f * Q <= 0) {
+        message(kMissingData, kErrorTitle);
+        return focus("txtin");
+    }
+    if (Zin <= Zout) {
+        message("Impedenza input sempre > impedenza output", kErrorTitle);
+        return focus("txtin");
+    }
+    if (Q < 10) {
+        message("FATTORE DI MERITO TROPPO BASSO", kErrorTitle);
+        return focus("txtq");
+    }
+    B = f / Q;
+    C = 1 / (6.28 * B * Zin);
+    L = 1 / ((6.28 * f) * (6.28 * f) * C);
+    N = std::sqrt(Zin / Zout);
+    Qr = Q / N;
+    divide();
+}
+
+double TappedForm::tapQ() const {
+    return std::sqrt((Q * Q + 1) / (N * N) - 1);
+}
+
+void TappedForm::showImpedances() {
+    caption("lblz1", formatLocale(Zin) + " Ohm");
+    caption("lblz2", formatLocale(Zout) + " Ohm");
+}
+
+} // namespace etero::matching

@@ -1,0 +1,72 @@
+// What the LC matching-network designers share: the wiring of their
+// schematics, the command that opens a companion beside them, and the whole
+// of the two tapped step-down designers, which differ only in which element
+// is divided by the tap.
+#pragma once
+
+#include "shell/form/form.h"
+
+#include <string>
+
+namespace etero::matching {
+
+inline constexpr const char* kMicro = "µ"; // the micro sign of the captions
+
+enum class Part { Capacitor, Inductor };
+
+// One element between two points of a horizontal or vertical wire run.
+void drawPart(Drawing& d, Part p, double x, double y, double length, Dir dir);
+
+class MatchingForm : public Form {
+  public:
+    using Form::Form;
+
+  protected:
+    // This window moves to the top left corner (180, 180 twips), then the
+    // companion opens modeless beside it.
+    void openFromCorner(const std::string& companion);
+};
+
+// A tapped step-down circuit: one element across the input (`single`), the
+// other divided by a tap into an upper and a lower part; the output is taken
+// across the lower part. Both designers read the same inputs, make the same
+// checks and compute the same tuned circuit; each then divides it its way.
+class TappedForm : public MatchingForm {
+  public:
+    using MatchingForm::MatchingForm;
+
+  protected:
+    struct Layout {
+        const char* window;
+        const char* qCaption;
+        const char* note;
+        Part single, divided;
+        // The labels of the divided element's upper and lower parts and of
+        // the single element.
+        const char* upper;
+        const char* lower;
+        const char* singleLabel;
+    };
+    void designTapped(const Layout& layout);
+
+    // Divides the tuned circuit and writes the captions.
+    virtual void divide() = 0;
+
+    // The square root of (Q² + 1) / N² − 1, used when the circuit's Q seen
+    // at the tap falls below 10.
+    double tapQ() const;
+    void showImpedances();
+
+    double Zin = 0, Zout = 0, f = 0, Q = 0;
+    double B = 0; // bandwidth, MHz
+    double C = 0; // the tuned circuit's capacitance, µF
+    double L = 0; // and its inductance, µH
+    double N = 0; // turns ratio, the square root of the impedance ratio
+    double Qr = 0;
+
+  private:
+    void compute();
+    Layout layout_{};
+};
+
+} // namespace etero::matching

@@ -1,0 +1,126 @@
+// Low-pass pi network matching a higher input impedance to a lower output
+// impedance at a chosen loaded Q: the two shunt capacitors, the series
+// inductor and the bandwidth.
+#include "matching.h"
+#include "shell/app/registry.h"
+#include "shell/number/number.h"
+
+#include <cmath>
+
+namespace etero::matching {
+
+namespace {
+
+class FrmPiNetwork : public MatchingForm {
+  public:
+    FrmPiNetwork() : MatchingForm("frmpinetwork") {}
+
+  protected:
+    void design() override {
+        window("RETE PASSA BASSO A PI GRECO COME ADATTATORE D' IMPEDENZA");
+        field("Label1", "IMPEDENZA IN ENTRATA in OHM", "txtinput", "Zin > Zout  e < 6000");
+        field("Label2", " IMPEDENZA D'USCITA  in OHM", "txtout", "Zin > Zout").initial("50");
+        field("Label3", "FATTORE DI MERITO Q  da ca 8 a 15", "txtq").initial("12.3");
+        field("Label4", "FREQUENZA DI LAVORO in MHz", "txtfrequenza");
+        command("cmdcalcola", "CALCOLA", [this] { compute(); });
+
+        label("lblzin", "INPUT").as(Role::OnDrawing);
+        label("lblc1", "C1").as(Role::OnDrawing);
+        label("lbll", "INDUTTANZA").as(Role::OnDrawing);
+        label("lblc2", "C2").as(Role::OnDrawing);
+        label("lblzout", "OUTPUT").as(Role::OnDrawing);
+        // Shunt C1 at the input, the series inductor, shunt C2 at the output.
+        const double top = 50, bottom = 150, in = 20, x1 = 130, x2 = 410, out = 520;
+        Drawing& d = drawing(540, 170);
+        d.terminal(in - 3, top);
+        d.terminal(in - 3, bottom);
+        d.line(in, top, 200, top);
+        d.inductor(200, top, 140, Dir::Right);
+        d.line(340, top, out, top);
+        d.line(in, bottom, out, bottom);
+        d.capacitor(x1, top, bottom - top, Dir::Down);
+        d.capacitor(x2, top, bottom - top, Dir::Down);
+        d.terminal(out + 3, top);
+        d.terminal(out + 3, bottom);
+        for (double x : {x1, x2}) {
+            d.dot(x, top);
+            d.dot(x, bottom);
+        }
+        d.slot("lblzin", in + 6, 91, 96, 18);
+        d.slot("lblc1", x1 + 14, 91, 110, 18);
+        d.slot("lbll", 170, 12, 200, 18, 0);
+        d.slot("lblc2", x2 - 124, 91, 110, 18, 1);
+        d.slot("lblzout", x2 + 14, 91, 96, 18, 1);
+
+        frame("Frame1").hidden();
+        result("lblprimoc");
+        result("lblsecondoc");
+        result("lblbobina");
+        result("lblbw");
+        endFrame();
+        label("Label5", "IL CALCOLO E'  VALIDO PER UNA IMPEDENZA INPUT MAGGIORE DELL'IMPEDENZA "
+                        "OUTPUT, TUTTAVIA IL CIRCUITO E' REVERSIBILE E OGNI PORTA PUO' DIVENTARE "
+                        "TANTO ENTRATA QUANTO USCITA")
+            .as(Role::Hint);
+        label("Label6", "PER IL FATTORE \" Q \" CONVIENE ADOTTARE PER I 28 MHz UN VALORE DI 12 CHE "
+                        "SALE IN PROPORZIONE FINO A 12,5 PER I 7 MHz. SOLO PER GLI 80 METRI SARA'  "
+                        "= 14")
+            .as(Role::Hint);
+        command("cmdchiamabobine", "COSTRUZIONE BOBINA", [this] { openFromCorner("frmbobine"); });
+        command("cmdchiamaimpanodica", "CALCOLO IMPEDENZA CIRCUITO ANODICO DELLA VALVOLA",
+                [this] { openFromCorner("frmimpanodica"); });
+        closeCommand("cmdchiudi", "CHIUDI");
+        // Results stay when the inputs change.
+    }
+
+  private:
+    void compute() {
+        const double Zin = num("txtinput"), Zout = num("txtout"), Q = num("txtq"),
+                     f = num("txtfrequenza");
+        if (Zin * Zout * Q * f <= 0) return missingData("txtinput");
+        if (Zin <= Zout) {
+            warn("IMPEDENZA INPUT SEMPRE > IMPEDENZA OUT", kErrorTitle);
+            return focus("txtinput");
+        }
+        const double Qmin = std::sqrt(Zin / Zout - 1);
+        if (Q < Qmin) {
+            warn("FATTORE DI MERITO Q TROPPO BASSO", kErrorTitle);
+            return focus("txtq");
+        }
+        // At exactly the lowest Q the network degenerates (X2 would divide by
+        // zero): nothing is computed and nothing is said.
+        if (Q == Qmin) return;
+
+        const double X1 = Zin / Q;
+        const double X2 = Zout / std::sqrt((Zout / Zin) * (1 + Q * Q) - 1);
+        const double XL = Zin * (Q + Zout / X2) / (Q * Q + 1);
+        const std::string C1 = formatFixed(159000 / (f * X1), 2);
+        const std::string C2 = formatFixed(159000 / (f * X2), 2);
+        const std::string L = formatFixed(XL / (6.28318 * f), 3);
+
+        if (parseLocale(L) < 1) {
+            const double nano = parseLocale(L) * 1000;
+            caption("lblbobina", "L'INDUTTANZA E' " + formatLocale(nano) + " nanoHENRY");
+            caption("lbll", formatLocale(nano) + " nanoH");
+        } else {
+            caption("lblbobina", "L'INDUTTANZA E' " + L + "  " + kMicro + "HENRY");
+            caption("lbll", L + kMicro + "H");
+        }
+        const double BW = roundThroughFixed(f * 1000 / Q, 1);
+
+        show("Frame1");
+        caption("lblprimoc", "IL PRIMO CONDENSATORE E' pF " + C1);
+        caption("lblsecondoc", "IL SECONDO CONDENSATORE E' pF " + C2);
+        caption("lblc1", C1 + " pF");
+        caption("lblc2", C2 + " pF");
+        caption("lblzin", formatLocale(Zin) + " OHM");
+        caption("lblzout", formatLocale(Zout) + " OHM");
+        caption("lblbw", "LA BANDA PASSANTE E'  KHz  " + formatLocale(BW));
+    }
+};
+
+ETERO_FORM(FrmPiNetwork, "frmpinetwork");
+
+} // namespace
+
+} // namespace etero::matching
