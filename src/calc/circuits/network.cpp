@@ -115,9 +115,7 @@ void NetworkForm::generatorCircuit(bool parallel, const std::string& generatorLa
 }
 
 void NetworkForm::coilDesignerBeside(int left, int top) {
-    moveWindow(left, top);
-    openForm("frmbobine", Mode::Modeless);
-    moveForm("frmbobine", 4100, 2800);
+    openBeside("frmbobine", left, top, 4100, 2800);
 }
 
 void NetworkForm::coilDesigner() {

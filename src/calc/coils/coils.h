@@ -36,11 +36,7 @@ class CoilDesigner : public Form {
 
     // cmdchiamaawg: this window to the top left corner, the AWG converter
     // beside it, shown modeless.
-    void openWireGauges() {
-        moveWindow(180, 180);
-        moveForm("frmawg", 4100, 3000);
-        openForm("frmawg", Mode::Modeless);
-    }
+    void openWireGauges() { openBeside("frmawg", 180, 180, 4100, 3000); }
 };
 
 // Side view of a helical winding of `turns` turns between x0 and x0 + length,

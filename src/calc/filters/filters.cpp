@@ -181,9 +181,7 @@ void SectionDesigner::compute() {
 
 // This window to the top left corner, the coil designer beside it.
 void SectionDesigner::coilDesigner() {
-    moveWindow(180, 180);
-    moveForm("frmbobine", 4100, 2800);
-    openForm("frmbobine", Mode::Modeless);
+    openBeside("frmbobine", 180, 180, 4100, 2800);
 }
 
 } // namespace etero::filters

@@ -112,11 +112,7 @@ class FrmAdattatoriLC : public MatchingForm {
         caption("lblzout1", "zout");
     }
 
-    void coilDesigner() {
-        moveWindow(180, 180);
-        moveForm("frmbobine", 4100, 3000);
-        openForm("frmbobine", Mode::Modeless);
-    }
+    void coilDesigner() { openBeside("frmbobine", 180, 180, 4100, 3000); }
 
     void compute() {
         hide("Label1");

@@ -14,8 +14,7 @@ void drawPart(Drawing& d, Part p, double x, double y, double length, Dir dir) {
 }
 
 void MatchingForm::openFromCorner(const std::string& companion) {
-    moveWindow(180, 180);
-    openForm(companion, Mode::Modeless);
+    openBeside(companion, 180, 180);
 }
 
 void TappedForm::designTapped(const Layout& layout) {

@@ -21,9 +21,7 @@ class ResonanceForm : public Form {
     // This window to the top left corner, the companion beside it at
     // (4100, top), shown modeless.
     void companionBeside(const std::string& form, int top) {
-        moveWindow(180, 180);
-        moveForm(form, 4100, top);
-        openForm(form, Mode::Modeless);
+        openBeside(form, 180, 180, 4100, top);
     }
 };
 

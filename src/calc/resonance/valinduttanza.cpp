@@ -61,8 +61,7 @@ class ValInduttanza : public ResonanceForm {
             companionBeside("frmbobine", 3000);
         }).at(120, 3360, 4560, 435);
         command("cmdchiamatoroidi", "NUCLEI TOROIDALI  AMIDON", [this] {
-            moveWindow(180, 180);
-            openForm("frmamidon", Mode::Modeless);
+            openBeside("frmamidon", 180, 180);
         }).at(4800, 3360, 2520, 435);
         closeCommand("cmdesci", "ESCI").at(5400, 2700, 1920, 435);
 

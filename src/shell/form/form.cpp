@@ -451,6 +451,17 @@ void Form::resizeWindow(int width, int height) {
     geometryFixed_ = sizeFixed_ = true;
 }
 
+void Form::openBeside(const std::string& form, int left, int top) {
+    moveWindow(left, top);
+    openForm(form, Mode::Modeless);
+}
+
+void Form::openBeside(const std::string& form, int left, int top, int otherLeft, int otherTop) {
+    moveWindow(left, top);
+    moveForm(form, otherLeft, otherTop);
+    openForm(form, Mode::Modeless);
+}
+
 void Form::moveForm(const std::string& form, int left, int top) {
     effect();
     app().placeForm(form, left, top);

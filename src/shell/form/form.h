@@ -180,6 +180,11 @@ class Form {
     void resizeWindow(int width, int height);
     // Positions another window (it takes the position when it next opens, or at once if open).
     void moveForm(const std::string& form, int left, int top);
+    // A companion window opened modeless beside this one: this window moves
+    // to (left, top), the companion (if positions are given) to (otherLeft,
+    // otherTop), all in twips; an open companion comes to the front.
+    void openBeside(const std::string& form, int left, int top);
+    void openBeside(const std::string& form, int left, int top, int otherLeft, int otherTop);
 
     App& app() const;
 
