@@ -61,40 +61,7 @@ class Bobine : public CoilDesigner {
 
   private:
     // A close-wound coil on its former, its length and diameter marked.
-    void schematic() {
-        Drawing& d = drawing(400, 175);
-        const double x0 = 140, x1 = 300, top = 45, bottom = 145;
-        Shape& former = d.rect(x0 - 14, top, x1 - x0 + 28, bottom - top);
-        former.filled = true;
-        former.fill = 0xEFE4CC;
-        former.pen = 0x7A6A50;
-        former.penWidth = 1;
-        Shape& end = d.ellipse(x1 + 6, top, 16, bottom - top);
-        end.filled = true;
-        end.fill = 0xE2D4B4;
-        end.pen = 0x7A6A50;
-        end.penWidth = 1;
-        helix(d, x0, x1 - x0, top, bottom, 10, 3, true);
-        // the two ends of the winding, brought out below
-        Shape& a = d.polyline({x0, bottom, x0, bottom + 14, x0 - 40, bottom + 14});
-        a.pen = kCopper;
-        a.penWidth = 2;
-        Shape& b = d.polyline({x1, bottom, x1, bottom + 14, x1 + 40, bottom + 14});
-        b.pen = kCopper;
-        b.penWidth = 2;
-        d.terminal(x0 - 43, bottom + 14);
-        d.terminal(x1 + 43, bottom + 14);
-        // length above the coil
-        extension(d, x0, top - 3, x0, 14);
-        extension(d, x1, top - 3, x1, 14);
-        d.arrowLine(x0, 20, x1, 20);
-        d.slot("lbll", x0 + 10, 1, x1 - x0 - 20, 17, 0);
-        // diameter on the left
-        extension(d, x0 - 17, top, 70, top);
-        extension(d, x0 - 17, bottom, 70, bottom);
-        d.arrowLine(78, top, 78, bottom);
-        d.slot("lbld", 0, (top + bottom) / 2 - 9, 74, 18, 1);
-    }
+    void schematic() { coilOnFormer(drawing(400, 175), 10); }
 
     // An input change or a mode change: the results go, the drawing shows
     // the letters again.
