@@ -69,6 +69,12 @@ Control& Form::option(const std::string& group, int index, std::string caption) 
     return c;
 }
 
+Control& Form::option(const std::string& name, std::string caption) {
+    Control& c = add(name, Kind::Option, std::move(caption));
+    c.group = name;
+    return c;
+}
+
 void Form::options(const std::string& group, int first, const std::vector<std::string>& captions) {
     for (std::size_t i = 0; i < captions.size(); ++i)
         option(group, first + static_cast<int>(i), captions[i]);

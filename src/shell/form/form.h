@@ -109,6 +109,9 @@ class Form {
     Control& frame(const std::string& name, std::string caption = {});
     void endFrame() { currentFrame_.clear(); }
     Control& option(const std::string& group, int index, std::string caption);
+    // An option button standing alone, not in an array: named plainly
+    // ("Option1"); read it with isOn().
+    Control& option(const std::string& name, std::string caption);
     // Consecutive options of a group, indexed from `first`.
     void options(const std::string& group, int first, const std::vector<std::string>& captions);
     Control& input(const std::string& name, std::string tooltip = {});
