@@ -128,10 +128,12 @@ class ToroidTuning : public CoreForm {
     void compute() {
         a = num("txtinput1");
         b = num("txtinput2");
-        // Negative values are refused like missing ones: every mode would
-        // otherwise take the square root of a negative number, or show a
-        // capacitance for a negative frequency as if it were a positive one.
-        if (a <= 0 || b <= 0) return missingData("txtinput1");
+        // A zero product is missing data, also when two tiny values
+        // underflow to it. Negative values are refused in the same way:
+        // every mode would otherwise take the square root of a negative
+        // number, or show a capacitance for a negative frequency as if it
+        // were a positive one.
+        if (a * b == 0 || a < 0 || b < 0) return missingData("txtinput1");
         // The mode is read from the captions the last option click wrote.
         const std::string first = caption("lblinput(0)"), second = caption("lblinput(1)");
         if (first == kInductance && second == kCapacitance) {
