@@ -93,4 +93,63 @@ TEST_F(Matching, TheLastLNetworkSurvivesTheClosingOfItsWindow) {
     EXPECT_EQ(f.control("lbldescrizione").caption, "");
 }
 
+// The results of each L network stand under its own picture, one above the
+// other, whichever pair of pictures is shown.
+TEST_F(Matching, EachLNetworkHasItsResultsUnderItsPicture) {
+    app.open("frmadattatoriLC", Mode::Modeless);
+    const Form& f = app.openForm("frmadattatoriLC");
+    auto place = [&](const char* name) {
+        const auto& p = f.control(name).place;
+        EXPECT_TRUE(p.has_value()) << name;
+        return p.value_or(Twips{});
+    };
+    auto within = [](const Twips& inner, const Twips& outer) {
+        return inner.left >= outer.left && inner.left + inner.width <= outer.left + outer.width;
+    };
+    for (const auto& [picture, other] :
+         {std::pair{"Image1", "Image3"}, std::pair{"Image2", "Image4"}}) {
+        const Twips a = place(picture), b = place(other);
+        EXPECT_EQ(a.left, b.left);
+        EXPECT_EQ(a.top, b.top);
+    }
+    const Twips left = place("Image1"), right = place("Image2");
+    EXPECT_LE(left.left + left.width, right.left);
+    for (const char* name : {"lblc1", "lbll1", "lblzin", "lblzout"})
+        EXPECT_TRUE(within(place(name), left)) << name;
+    for (const char* name : {"lblc2", "lbll2", "lblzin1", "lblzout1"})
+        EXPECT_TRUE(within(place(name), right)) << name;
+    EXPECT_EQ(place("lblc1").top, place("lblc2").top);
+    EXPECT_EQ(place("lbll1").top, place("lbll2").top);
+    EXPECT_GT(place("lbll1").top, place("lblc1").top);
+    EXPECT_GT(place("lblc1").top, left.top + left.height);
+    // The explanation stands where the hidden frame would.
+    const Twips frame = place("Frame1"), explanation = place("Label1");
+    EXPECT_EQ(frame.left, explanation.left);
+    EXPECT_EQ(frame.top, explanation.top);
+}
+
+// The labels written on the schematics of the matching designers neither
+// overlap each other nor leave their drawing.
+TEST_F(Matching, TheSchematicLabelsHaveRoomOfTheirOwn) {
+    for (const char* form : {"frmpinetwork", "frmtappedcapacitor", "frmtappedinductor"}) {
+        SCOPED_TRACE(form);
+        app.open(form, Mode::Modeless);
+        const Drawing& d = app.openForm(form).schematic();
+        const auto& slots = d.slots();
+        ASSERT_FALSE(slots.empty());
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            const Slot& s = slots[i];
+            EXPECT_GE(s.x, 0) << s.control;
+            EXPECT_LE(s.x + s.width, d.width()) << s.control;
+            for (std::size_t j = i + 1; j < slots.size(); ++j) {
+                const Slot& t = slots[j];
+                const bool apart = s.x + s.width <= t.x || t.x + t.width <= s.x ||
+                                   s.y + s.height <= t.y || t.y + t.height <= s.y;
+                EXPECT_TRUE(apart) << s.control << " and " << t.control;
+            }
+        }
+        app.close(form);
+    }
+}
+
 } // namespace

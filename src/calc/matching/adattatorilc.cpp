@@ -3,6 +3,7 @@
 // (series inductor, shunt capacitor), stepping up or down.
 #include "matching.h"
 #include "shell/app/registry.h"
+#include "shell/number/fault.h"
 #include "shell/number/number.h"
 
 #include <cmath>
@@ -10,6 +11,13 @@
 namespace etero::matching {
 
 namespace {
+
+// A value computed without an arithmetic fault; a fault stops the handler
+// here, before the value is stored anywhere.
+template <class T> T checked(T x) {
+    checkFaultFlags();
+    return x;
+}
 
 // One L network, 250 x 110: input terminals on the left, output terminals on
 // the right. The shunt element stands on the side of the higher impedance.
@@ -38,47 +46,55 @@ class FrmAdattatoriLC : public MatchingForm {
   protected:
     void design() override {
         window("ADATTATORI AD INDUTTANZA - CAPACITA'      RETI A \" L \"");
-        field("Label2", "FREQUENZA in MHz", "txtfrequenza");
-        field("Label3", "IMPEDENZA INPUT in Ohm", "txtinput", "minore dell'impedenza output");
-        field("Label4", "IMPEDENZA OUTPUT in Ohm", "txtoutput", "maggiore dell'impedenza input");
-        command("cmdcalcola", "CALCOLA", [this] { compute(); });
+        // Inputs and commands at the top left, the two networks side by side
+        // below them, the results of each network under its own picture, the
+        // long note in a column on the right.
+        layoutInTwips();
+        windowSize(12300, 7350);
+        field("Label2", "FREQUENZA in MHz", "txtfrequenza").at(2850, 210, 1650, 360);
+        control("Label2").at(240, 270, 2550, 270);
+        field("Label3", "IMPEDENZA INPUT in Ohm", "txtinput", "minore dell'impedenza output")
+            .at(2850, 660, 1650, 360);
+        control("Label3").at(240, 720, 2550, 270);
+        field("Label4", "IMPEDENZA OUTPUT in Ohm", "txtoutput", "maggiore dell'impedenza input")
+            .at(2850, 1110, 1650, 360);
+        control("Label4").at(240, 1170, 2550, 270);
+        command("cmdcalcola", "CALCOLA", [this] { compute(); }).at(4950, 210, 1950, 510);
 
         // The step-up pair in the design, the step-down pair in the same places.
-        picture("Image1", lNetwork(Part::Capacitor, Part::Inductor, false)).as(Role::OnDrawing);
-        picture("Image2", lNetwork(Part::Inductor, Part::Capacitor, false)).as(Role::OnDrawing);
+        constexpr int kLeft = 240, kRight = 4290, kPictureTop = 1950;
+        constexpr int kPictureWidth = 3750, kPictureHeight = 1650;
+        picture("Image1", lNetwork(Part::Capacitor, Part::Inductor, false))
+            .at(kLeft, kPictureTop, kPictureWidth, kPictureHeight);
+        picture("Image2", lNetwork(Part::Inductor, Part::Capacitor, false))
+            .at(kRight, kPictureTop, kPictureWidth, kPictureHeight);
         picture("Image3", lNetwork(Part::Capacitor, Part::Inductor, true))
-            .as(Role::OnDrawing)
-            .hidden();
+            .hidden()
+            .at(kLeft, kPictureTop, kPictureWidth, kPictureHeight);
         picture("Image4", lNetwork(Part::Inductor, Part::Capacitor, true))
-            .as(Role::OnDrawing)
-            .hidden();
-        label("lblzin", "Zin").as(Role::OnDrawing);
-        label("lblzout", "Zout").as(Role::OnDrawing);
-        label("lblzin1", "Zin").as(Role::OnDrawing);
-        label("lblzout1", "Zout").as(Role::OnDrawing);
-        Drawing& d = drawing(540, 140);
-        d.line(270, 0, 270, 140).dashed = true;
-        d.slot("Image1", 10, 26, 250, 110, 0);
-        d.slot("Image3", 10, 26, 250, 110, 0);
-        d.slot("Image2", 280, 26, 250, 110, 0);
-        d.slot("Image4", 280, 26, 250, 110, 0);
-        d.slot("lblzin", 10, 4, 115, 18);
-        d.slot("lblzout", 145, 4, 115, 18, 1);
-        d.slot("lblzin1", 280, 4, 115, 18);
-        d.slot("lblzout1", 415, 4, 115, 18, 1);
+            .hidden()
+            .at(kRight, kPictureTop, kPictureWidth, kPictureHeight);
+        // Zin over the input terminals, Zout over the output terminals.
+        label("lblzin", "Zin").at(kLeft, 1680, 1650, 240);
+        label("lblzout", "Zout").at(kLeft + 2850, 1680, 900, 240);
+        label("lblzin1", "Zin").at(kRight, 1680, 1650, 240);
+        label("lblzout1", "Zout").at(kRight + 2850, 1680, 900, 240);
 
-        frame("Frame1").hidden();
-        result("lbldescrizione");
-        result("lblc1");
-        result("lbll1");
-        result("lblc2");
-        result("lbll2");
+        // The results of the left network under the left picture, those of
+        // the right network under the right one.
+        frame("Frame1").hidden().at(kLeft, 3750, 7800, 1500);
+        label("lbldescrizione").font(0, true).at(kLeft + 150, 3930, 7500, 300);
+        result("lblc1").at(kLeft + 150, 4320, 3450, 360);
+        result("lbll1").at(kLeft + 150, 4770, 3450, 360);
+        result("lblc2").at(kRight + 150, 4320, 3450, 360);
+        result("lbll2").at(kRight + 150, 4770, 3450, 360);
         endFrame();
         label("Label1", "UN TRASFORMATORE DI ADATTAMENTO PUO' ESSERE COSTITUITO DA UNA RETE AD "
                         "\" L\"  COMPOSTA DA UN CONDENSATORE E DA UNA BOBINA QUINDI DA DUE "
                         "REATTANZE DI SEGNO OPPOSTO. PUO' ESSERE IN SALITA (Zin < Zout) O IN "
                         "DISCESA (Zin > Zout), PASSA ALTO O BASSO")
-            .as(Role::Hint);
+            .as(Role::Hint)
+            .at(kLeft, 3750, 7800, 1500);
         label("lblteoria",
               "IN GENERE L'IMPEDENZA DI UN GENERATORE DIFFERISCE DA QUELLA DELL'UTILIZZATORE O "
               "CARICO E QUESTO FATTO IMPEDISCE UN OTTIMALE TRASFERIMENTO DELLA POTENZA.   PER IL "
@@ -91,12 +107,16 @@ class FrmAdattatoriLC : public MatchingForm {
               "FUNZIONE DELLA LUNGHEZZA DELLA LINEA DI ALIMENTAZIONE.    IN QUESTO CASO BASTERA' "
               "PREVEDERE LA POSSIBILITA' DI RENDERE VARIABILI I VALORI DI CAPACITA'  E "
               "INDUTTANZA.")
-            .as(Role::Hint);
+            .as(Role::Hint)
+            .at(8340, 210, 3660, 4350);
         label("Label5", "LE PERDITE SONO DOVUTE ALLA RESISTENZA OHMICA DEL FILO DELLA BOBINA E "
                         "ALLA PERDITA DI ISOLAMENTO NEL DIELETTRICO DEL CONDENSATORE")
-            .as(Role::Hint);
-        command("cmdchiamabobine", "COST.BOBINE", [this] { coilDesigner(); });
-        closeCommand("cmdesci", "E S C I");
+            .as(Role::Hint)
+            .at(kLeft, 5400, 7800, 510);
+        command("cmdchiamabobine", "COST.BOBINE", [this] {
+            coilDesigner();
+        }).at(4950, 960, 1950, 510);
+        closeCommand("cmdesci", "E S C I").at(10200, 6150, 1800, 510);
 
         for (const char* input : {"txtfrequenza", "txtinput", "txtoutput"})
             onChange(input, [this] { backToExplanation(); });
@@ -147,10 +167,14 @@ class FrmAdattatoriLC : public MatchingForm {
             }
             showAll({"Image1", "Image2"}, stepUp);
             showAll({"Image3", "Image4"}, !stepUp);
-            C1 = 159150 / (f * std::sqrt(lo * D));
-            L1 = hi / (6.28 * f) * std::sqrt(lo / D);
-            C2 = 159155 / (f * hi) * std::sqrt(D / lo);
-            L2 = static_cast<float>(std::sqrt(lo * D) / (6.28 * f));
+            // Each result is kept only once computed: a fault stops the
+            // handler at its formula and leaves that result and the following
+            // ones as the last computation left them, for the equal-impedance
+            // case to write again.
+            C1 = checked(159150 / (f * std::sqrt(lo * D)));
+            L1 = checked(hi / (6.28 * f) * std::sqrt(lo / D));
+            C2 = checked(159155 / (f * hi) * std::sqrt(D / lo));
+            L2 = checked(static_cast<float>(std::sqrt(lo * D) / (6.28 * f)));
             show("Frame1");
         }
         caption("lblc1", "LA CAPACITA' E' " + formatFixed(C1, 1) + " pF");

@@ -34,7 +34,7 @@ void TappedForm::designTapped(const Layout& layout) {
 
     // The input across the single element and the whole divided one, the
     // output from the tap to the common rail.
-    const double top = 30, tap = 110, bottom = 190, in = 20, xs = 150, xd = 330, out = 520;
+    const double top = 30, tap = 110, bottom = 190, in = 20, xs = 128, xd = 330, out = 520;
     Drawing& d = drawing(540, 210);
     d.terminal(in - 3, top);
     d.terminal(in - 3, bottom);
@@ -50,8 +50,10 @@ void TappedForm::designTapped(const Layout& layout) {
     d.dot(xs, bottom);
     d.dot(xd, tap);
     d.dot(xd, bottom);
-    d.slot("lblz1", in + 8, 101, 112, 18);
-    d.slot(layout.singleLabel, xs + 14, 101, 160, 18);
+    // The single element's label has the room up to the divided element:
+    // the tapped capacitor writes its inductance with a long prefix.
+    d.slot("lblz1", in + 8, 101, 92, 18);
+    d.slot(layout.singleLabel, xs + 14, 101, xd - xs - 22, 18);
     d.slot(layout.upper, xd + 14, 61, 90, 18);
     d.slot(layout.lower, xd + 14, 141, 90, 18);
     d.slot("lblz2", 436, 141, 78, 18, 1);
