@@ -372,6 +372,10 @@ void CalculatorView::afterSync(const Form& form) {
     const int captionWidth =
         std::min(760, QFontMetrics(bold).horizontalAdvance(windowTitle()) + 90);
     if (minimumWidth() < captionWidth) setMinimumWidth(captionWidth);
+    // A result that wraps inside a frame makes the frame taller: settle the
+    // frames' own layouts first, so that the window's layout sees it.
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        if (box->layout() && box->layout()->activate()) box->updateGeometry();
     // Grow (never shrink) when longer texts need more room.
     layout()->activate();
     const QSize minimum = layout()->totalMinimumSize().expandedTo(minimumSize());
