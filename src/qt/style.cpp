@@ -70,7 +70,8 @@ QString styleSheetFor(const Control& c, bool onDrawing) {
         c.backcolor ? QStringLiteral("background:%1;").arg(hex(*c.backcolor)) : QString();
     switch (c.kind) {
     case Kind::Label:
-        if (c.role == Role::Result && !onDrawing)
+        // An empty result shows no box: it is not mistaken for a field to fill in.
+        if (c.role == Role::Result && !onDrawing && !c.caption.empty())
             return QStringLiteral("QLabel{color:%1;background:%2;border:1px solid #b8ae96;"
                                   "border-radius:3px;padding:2px 6px;}")
                 .arg(fore, c.backcolor ? hex(*c.backcolor) : QStringLiteral("#fffcf2"));
