@@ -25,7 +25,7 @@ class Ros : public Form {
                         "E IRRADIATA.")
             .as(Role::Hint);
         field("Label2", "RAPPORTO DI ONDE STAZIONARIE :", "txtros", "inserisci il ROS");
-        frame("Frame1").hidden();
+        frame("Frame1");
         result("lblimpedenza");
         result("lblwattriflessi");
         result("lblwattirradiati");

@@ -51,16 +51,10 @@ class TrasformaTubi : public Form {
         label("Label9", kDecimalsHint).as(Role::Hint);
         closeCommand("cmdesci", "C H I U D I");
 
-        // The antenna and the frequency lie under both results, the
-        // diameters under the second only: the first result stays while the
-        // user tries one pair of diameters after another.
-        for (const char* input : {"txtzant", "txtfrequenza"})
-            onChange(input, [this] {
-                blank({"lblimprichiesta"});
-                blankObtained();
-            });
-        for (const char* input : {"txtd1", "txtd2"})
-            onChange(input, [this] { blankObtained(); });
+        // Any input change blanks every result, the drawing's three labels
+        // included; the kept antenna impedance and frequency stay.
+        blankOnInputChange(
+            {"lblimprichiesta", "lblimpottenuta", "lbllunghezza", "lbld1", "lbld2", "lbllung"});
     }
 
   private:
@@ -83,8 +77,6 @@ class TrasformaTubi : public Form {
         d.slot("lbld2", x2 - 124, 92, 100, 16, 1);
         d.slot("Label8", 300, 160, 160, 16, 0);
     }
-
-    void blankObtained() { blank({"lblimpottenuta", "lbllunghezza", "lbld1", "lbld2", "lbllung"}); }
 
     void required() {
         Za = num("txtzant");
