@@ -46,13 +46,7 @@ TEST_F(Circuits, TheGeneratorCalculatorsOpenTheDesignerWithoutMovingAnything) {
     for (const char* form : {"frmimpcapparallelo", "frmimpcapserie"}) {
         SCOPED_TRACE(form);
         app.open(form, Mode::Modeless);
-        const Twips before = app.openForm(form).geometry();
-        app.click(form, "cmdchiamabobine");
-        ASSERT_TRUE(app.isOpen("frmbobine"));
-        EXPECT_EQ(modeOf("frmbobine"), Mode::Modeless);
-        EXPECT_EQ(app.openForm(form).geometry().left, before.left);
-        EXPECT_EQ(app.openForm(form).geometry().top, before.top);
-        app.close("frmbobine");
+        expectCompanionInPlace(form, "cmdchiamabobine", "frmbobine");
         app.close(form);
     }
 }

@@ -54,13 +54,7 @@ TEST_F(Matching, TheTappedDesignersOpenTheCoilDesignerWithoutMovingAnything) {
     for (const char* form : {"frmtappedcapacitor", "frmtappedinductor"}) {
         SCOPED_TRACE(form);
         app.open(form, Mode::Modeless);
-        const Twips before = app.openForm(form).geometry();
-        app.click(form, "cmdchiamabobine");
-        ASSERT_TRUE(app.isOpen("frmbobine"));
-        EXPECT_EQ(modeOf("frmbobine"), Mode::Modeless);
-        EXPECT_EQ(app.openForm(form).geometry().left, before.left);
-        EXPECT_EQ(app.openForm(form).geometry().top, before.top);
-        app.close("frmbobine");
+        expectCompanionInPlace(form, "cmdchiamabobine", "frmbobine");
         app.close(form);
     }
 }
