@@ -111,7 +111,7 @@ class AntCoaxMulti : public DipoleForm {
         C = cable * c;
         // Wheeler's single-layer coil, turns touching: radius r + s, length 2sN.
         const double a = r + s;
-        L = a * a * N * N / (9 * a + 20 * N * s) / 2.54;
+        L = (a * a) * (N * N) / (9 * a + 20 * N * s) / 2.54;
         const std::string Fr = formatFixed(159.155 / std::sqrt(C * L), 3);
         const std::string R = formatPattern((D + 2 * s) / (2 * s * N), "#0.##");
         caption("lblcap", "la capacità è pF: " + formatFixed(C, 2));
