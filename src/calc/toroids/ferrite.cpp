@@ -31,25 +31,8 @@ class FerriteTurns : public CoreForm {
         result("lblpermeabilità").at(360, 1260, 6960, 255);
         endFrame();
         result("lblal").at(240, 1740, 7200, 255);
-        label("lblhelp2", "PER TROVARE IL NUMERO DELLE SPIRE INSERIRE IL VALORE DELL'INDUTTANZA "
-                          "IN microHENRY. IL RISULTATO E' TEORICO IN QUANTO LA PIU' O MENO "
-                          "OMOGENEA DISTRIBUZIONE DELLE SPIRE MODIFICA  L' INDUTTANZA E GLI "
-                          "STESSI  PRODUTTORI DICHIARANO UNA TOLLERANZA DEL 20 % DELLA "
-                          "PERMEABILITA'")
-            .as(Role::Hint)
-            .hidden()
-            .at(240, 2160, 7200, 1020);
-        input("txtinduttanza", "INDUTTANZA IN microHENRY").hidden().at(240, 3360, 1560, 315);
-        command("cmdcalcola", "CALCOLA", [this] { compute(); }).hidden().at(1920, 3300, 1320, 435);
-        result("lblspire").at(3480, 3390, 3960, 255);
-        label("lblpunto", "GLI EVENTUALI DECIMALI DEVONO ESSERE SEPARATI CON IL PUNTO")
-            .as(Role::Hint)
-            .hidden()
-            .at(240, 3960, 7200, 255);
-        closeCommand("cmdesci", "E S C I").at(6120, 4440, 1320, 435);
-
+        turnsControls([this] { compute(); });
         onSelect("cmbnucleo", [this] { selectCore(); });
-        onChange("txtinduttanza", [this] { caption("lblspire", ""); });
     }
 
   private:

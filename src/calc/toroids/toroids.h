@@ -9,6 +9,7 @@
 #include "shell/form/form.h"
 #include "shell/number/number.h"
 
+#include <functional>
 #include <string>
 
 namespace etero::toroids {
@@ -27,6 +28,29 @@ class CoreForm : public Form {
   protected:
     // The drop-down of cores, showing its prompt until a core is picked.
     Control& coreList() { return combo("cmbnucleo").initial(kCoreListPrompt).tip(kCoreListTip); }
+
+    // The lower half shared by the two turns calculators: the help note, the
+    // inductance field, the compute command, the turns result, the hint on
+    // decimals and the close command; typing blanks the turns.
+    void turnsControls(std::function<void()> compute) {
+        label("lblhelp2", "PER TROVARE IL NUMERO DELLE SPIRE INSERIRE IL VALORE DELL'INDUTTANZA "
+                          "IN microHENRY. IL RISULTATO E' TEORICO IN QUANTO LA PIU' O MENO "
+                          "OMOGENEA DISTRIBUZIONE DELLE SPIRE MODIFICA  L' INDUTTANZA E GLI "
+                          "STESSI  PRODUTTORI DICHIARANO UNA TOLLERANZA DEL 20 % DELLA "
+                          "PERMEABILITA'")
+            .as(Role::Hint)
+            .hidden()
+            .at(240, 2160, 7200, 1020);
+        input("txtinduttanza", "INDUTTANZA IN microHENRY").hidden().at(240, 3360, 1560, 315);
+        command("cmdcalcola", "CALCOLA", std::move(compute)).hidden().at(1920, 3300, 1320, 435);
+        result("lblspire").at(3480, 3390, 3960, 255);
+        label("lblpunto", "GLI EVENTUALI DECIMALI DEVONO ESSERE SEPARATI CON IL PUNTO")
+            .as(Role::Hint)
+            .hidden()
+            .at(240, 3960, 7200, 255);
+        closeCommand("cmdesci", "E S C I").at(6120, 4440, 1320, 435);
+        onChange("txtinduttanza", [this] { caption("lblspire", ""); });
+    }
 
     // Filled on every opening; nothing is selected.
     void load() override { listItems("cmbnucleo", catalogue_.names()); }
