@@ -211,10 +211,6 @@ void App::print(Form& form) {
     host_.print(form);
 }
 
-void App::refresh(Form& form) {
-    host_.refresh(form);
-}
-
 // ---------------------------------------------------------- user input --
 
 void App::menu(int number) {

@@ -71,7 +71,6 @@ class App {
     void focused(Form& form, const std::string& control);
     void print(Form& form);
     void placeForm(const std::string& form, int left, int top);
-    void refresh(Form& form);
 
   private:
     Form& instanceOf(const std::string& form);

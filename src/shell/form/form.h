@@ -84,10 +84,6 @@ class Form {
     void userSelect(const std::string& control, int index);
     void userFocus(const std::string& control); // the option-button focus rule applies
     bool hasClickReaction(const std::string& control) const;
-    void setGeometry(const Twips& g) {
-        geometry_ = g;
-        geometryFixed_ = positionFixed_ = sizeFixed_ = true;
-    }
     void placeAt(int left, int top) {
         geometry_.left = left;
         geometry_.top = top;
