@@ -70,7 +70,7 @@ void CalculatorView::createWidgets(const Form& form) {
         small.setPointSizeF(8.25);
         setFont(small);
     }
-    const Drawing& drawing = form.schematic();
+    const Drawing& drawing = form.schematicDrawing();
     std::map<std::string, const Slot*> slotOf;
     if (!drawing.empty()) {
         schematic_ = new SchematicView(drawing, this);
@@ -247,7 +247,7 @@ void CalculatorView::buildAuto(const Form& form) {
     fillGrid(column, top);
     column->setRowStretch(column->rowCount(), 1);
 
-    const Drawing& d = form.schematic();
+    const Drawing& d = form.schematicDrawing();
     const bool wide = schematic_ && d.width() >= 2 * d.height();
     if (schematic_ && !wide) {
         auto* body = new QHBoxLayout;

@@ -340,7 +340,7 @@ TEST_F(Desktop, MessageWithoutTitleIsTitledWithTheProgramName) {
     open("tstbanco");
     onMessageBox(
         [](QMessageBox& box) { EXPECT_EQ(box.windowTitle(), QStringLiteral("ETEROMETRO")); });
-    program->host().message(app().openForm("tstbanco"), Message{"TESTO", "", Icon::Information});
+    program->host().message(app().openedForm("tstbanco"), Message{"TESTO", "", Icon::Information});
     EXPECT_TRUE(*boxSeen);
 }
 
@@ -427,7 +427,7 @@ TEST_F(Desktop, EveryKeystrokeReachesTheModelAndResultsFollowLive) {
     // One more digit blanks the results at once.
     type("frmleggediohm", "txtinput2", QStringLiteral("5"));
     EXPECT_EQ(result->text(), QString());
-    EXPECT_EQ(app().openForm("frmleggediohm").control("txtinput2").text, "25");
+    EXPECT_EQ(app().openedForm("frmleggediohm").control("txtinput2").text, "25");
 }
 
 TEST_F(Desktop, ListSelectionRunsItsHandler) {

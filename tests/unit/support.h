@@ -39,13 +39,13 @@ struct Program : ::testing::Test {
     // front, and leaves `form` where it was; both windows are closed after.
     void expectCompanionInPlace(const std::string& form, const std::string& command,
                                 const std::string& companion) {
-        const Twips before = app.openForm(form).geometry();
+        const Twips before = app.openedForm(form).geometry();
         app.click(form, command);
         ASSERT_TRUE(app.isOpen(companion));
         EXPECT_EQ(modeOf(companion), Mode::Modeless);
         EXPECT_EQ(app.windows().front().form->name(), companion);
-        EXPECT_EQ(app.openForm(form).geometry().left, before.left);
-        EXPECT_EQ(app.openForm(form).geometry().top, before.top);
+        EXPECT_EQ(app.openedForm(form).geometry().left, before.left);
+        EXPECT_EQ(app.openedForm(form).geometry().top, before.top);
         app.close(companion);
     }
 };

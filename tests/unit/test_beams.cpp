@@ -23,10 +23,10 @@ TEST_F(Beams, TheYagisOpenTheGammaMatchBesideThem) {
         ASSERT_TRUE(app.isOpen("frmgammamatch"));
         EXPECT_EQ(modeOf("frmgammamatch"), Mode::Modeless);
         EXPECT_EQ(app.windows().front().form->name(), "frmgammamatch");
-        const Twips& self = app.openForm(c.form).geometry();
+        const Twips& self = app.openedForm(c.form).geometry();
         EXPECT_EQ(self.left, c.self);
         EXPECT_EQ(self.top, c.self);
-        const Twips& other = app.openForm("frmgammamatch").geometry();
+        const Twips& other = app.openedForm("frmgammamatch").geometry();
         EXPECT_EQ(other.left, 8000);
         EXPECT_EQ(other.top, 8000);
         app.close("frmgammamatch");
@@ -39,7 +39,7 @@ TEST_F(Beams, TheSingleQuadOpensTheLineMatchingCalculator) {
     app.click("frmloopquadrato", "cmdadattatori");
     ASSERT_TRUE(app.isOpen("frmadattatori"));
     EXPECT_EQ(modeOf("frmadattatori"), Mode::Modeless);
-    const Twips& self = app.openForm("frmloopquadrato").geometry();
+    const Twips& self = app.openedForm("frmloopquadrato").geometry();
     EXPECT_EQ(self.left, 200);
     EXPECT_EQ(self.top, 200);
     // A second click only brings the open companion forward.

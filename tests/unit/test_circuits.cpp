@@ -27,16 +27,16 @@ TEST_F(Circuits, TheCoilDesignerOpensBesideTheCalculator) {
         ASSERT_TRUE(app.isOpen("frmbobine"));
         EXPECT_EQ(modeOf("frmbobine"), Mode::Modeless);
         EXPECT_EQ(app.windows().front().form->name(), "frmbobine");
-        const Twips& self = app.openForm(b.form).geometry();
+        const Twips& self = app.openedForm(b.form).geometry();
         EXPECT_EQ(self.left, b.left);
         EXPECT_EQ(self.top, b.top);
-        const Twips& coil = app.openForm("frmbobine").geometry();
+        const Twips& coil = app.openedForm("frmbobine").geometry();
         EXPECT_EQ(coil.left, 4100);
         EXPECT_EQ(coil.top, 2800);
         // The designer already open is brought forward and placed again.
-        app.openForm("frmbobine").placeAt(0, 0);
+        app.openedForm("frmbobine").placeAt(0, 0);
         app.click(b.form, "cmdchiamabobine");
-        EXPECT_EQ(app.openForm("frmbobine").geometry().left, 4100);
+        EXPECT_EQ(app.openedForm("frmbobine").geometry().left, 4100);
         app.close("frmbobine");
         app.close(b.form);
     }
@@ -53,7 +53,7 @@ TEST_F(Circuits, TheGeneratorCalculatorsOpenTheDesignerWithoutMovingAnything) {
 
 TEST_F(Circuits, TheTwoInductancesCloseWithTheExitPicture) {
     app.open("frmLL", Mode::Modeless);
-    const Control& exit = app.openForm("frmLL").control("cmdchiudi");
+    const Control& exit = app.openedForm("frmLL").control("cmdchiudi");
     EXPECT_EQ(exit.kind, Kind::Command);
     EXPECT_EQ(exit.caption, "");
     EXPECT_EQ(exit.picture, "exit");
@@ -63,7 +63,7 @@ TEST_F(Circuits, TheTwoInductancesCloseWithTheExitPicture) {
 
 TEST_F(Circuits, TheModalCalculatorHasNoCompanion) {
     app.open("frmRC", Mode::Modal);
-    EXPECT_FALSE(app.openForm("frmRC").hasControl("cmdchiamabobine"));
+    EXPECT_FALSE(app.openedForm("frmRC").hasControl("cmdchiamabobine"));
 }
 
 } // namespace

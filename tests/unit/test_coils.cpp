@@ -21,15 +21,15 @@ TEST_F(Coils, TheWireGaugeConverterOpensBesideTheDesigner) {
         app.open(designer, Mode::Modeless);
         // Twice: the second time the converter is already open and is placed again.
         for (int round = 0; round < 2; ++round) {
-            if (round == 1) app.openForm("frmawg").placeAt(0, 0);
+            if (round == 1) app.openedForm("frmawg").placeAt(0, 0);
             app.click(designer, "cmdchiamaawg");
             ASSERT_TRUE(app.isOpen("frmawg"));
             EXPECT_EQ(modeOf("frmawg"), Mode::Modeless);
             EXPECT_EQ(app.windows().front().form->name(), "frmawg");
-            const Twips& self = app.openForm(designer).geometry();
+            const Twips& self = app.openedForm(designer).geometry();
             EXPECT_EQ(self.left, 180);
             EXPECT_EQ(self.top, 180);
-            const Twips& awg = app.openForm("frmawg").geometry();
+            const Twips& awg = app.openedForm("frmawg").geometry();
             EXPECT_EQ(awg.left, 4100);
             EXPECT_EQ(awg.top, 3000);
         }

@@ -97,7 +97,7 @@ struct Frame : ::testing::Test {
     RecordingHost host;
     App app{host};
     void SetUp() override { app.start(); }
-    Probe& probe() { return static_cast<Probe&>(app.openForm("frmprobe")); }
+    Probe& probe() { return static_cast<Probe&>(app.openedForm("frmprobe")); }
 };
 
 TEST_F(Frame, OpeningSelectsTheFirstOptionAndRunsItsHandler) {
@@ -207,7 +207,7 @@ TEST_F(Frame, AModalChainTakesAllInput) {
                                                   "ignored FRMETEROMETRO"}));
     EXPECT_EQ(probe().control("txta").text, "");
     app.tick(); // the timer is not input: the title still blinks
-    EXPECT_EQ(app.openForm(kMainWindow).control("lbltitolo").forecolor, kBlue);
+    EXPECT_EQ(app.openedForm(kMainWindow).control("lbltitolo").forecolor, kBlue);
     app.closeBox("frmprobe2");
     EXPECT_EQ(app.modalTop()->name(), "frmprobe");
     app.closeBox("frmprobe");
@@ -335,7 +335,7 @@ TEST(FocusRule, BuiltFormsOpenWithTheirOptionChosen) {
         App app(host);
         app.start();
         app.open(entry.form, Mode::Modeless);
-        EXPECT_TRUE(app.openForm(entry.form).control(entry.option).value) << entry.option;
+        EXPECT_TRUE(app.openedForm(entry.form).control(entry.option).value) << entry.option;
     }
 }
 

@@ -19,18 +19,18 @@ TEST_F(Matching, TheLNetworkDesignerPlacesTheCoilDesignerBesideIt) {
     ASSERT_TRUE(app.isOpen("frmbobine"));
     EXPECT_EQ(modeOf("frmbobine"), Mode::Modeless);
     EXPECT_EQ(app.windows().front().form->name(), "frmbobine");
-    const Twips& self = app.openForm("frmadattatoriLC").geometry();
+    const Twips& self = app.openedForm("frmadattatoriLC").geometry();
     EXPECT_EQ(self.left, 180);
     EXPECT_EQ(self.top, 180);
-    const Twips& coil = app.openForm("frmbobine").geometry();
+    const Twips& coil = app.openedForm("frmbobine").geometry();
     EXPECT_EQ(coil.left, 4100);
     EXPECT_EQ(coil.top, 3000);
     // Already open elsewhere: placed again and brought forward.
-    app.openForm("frmbobine").placeAt(0, 0);
+    app.openedForm("frmbobine").placeAt(0, 0);
     app.open("frmadattatoriLC", Mode::Modeless);
     app.click("frmadattatoriLC", "cmdchiamabobine");
-    EXPECT_EQ(app.openForm("frmbobine").geometry().left, 4100);
-    EXPECT_EQ(app.openForm("frmbobine").geometry().top, 3000);
+    EXPECT_EQ(app.openedForm("frmbobine").geometry().left, 4100);
+    EXPECT_EQ(app.openedForm("frmbobine").geometry().top, 3000);
     EXPECT_EQ(app.windows().front().form->name(), "frmbobine");
 }
 
@@ -40,12 +40,12 @@ TEST_F(Matching, ThePiNetworkMovesAsideForBothCompanions) {
         const std::string companion =
             std::string(command) == "cmdchiamabobine" ? "frmbobine" : "frmimpanodica";
         app.open("frmpinetwork", Mode::Modeless);
-        app.openForm("frmpinetwork").placeAt(2000, 2000);
+        app.openedForm("frmpinetwork").placeAt(2000, 2000);
         app.click("frmpinetwork", command);
         ASSERT_TRUE(app.isOpen(companion));
         EXPECT_EQ(modeOf(companion), Mode::Modeless);
-        EXPECT_EQ(app.openForm("frmpinetwork").geometry().left, 180);
-        EXPECT_EQ(app.openForm("frmpinetwork").geometry().top, 180);
+        EXPECT_EQ(app.openedForm("frmpinetwork").geometry().left, 180);
+        EXPECT_EQ(app.openedForm("frmpinetwork").geometry().top, 180);
         app.close(companion);
     }
 }
@@ -70,7 +70,7 @@ TEST_F(Matching, TheLastLNetworkSurvivesTheClosingOfItsWindow) {
     app.close("frmadattatoriLC");
 
     app.open("frmadattatoriLC", Mode::Modeless);
-    Form& f = app.openForm("frmadattatoriLC");
+    Form& f = app.openedForm("frmadattatoriLC");
     EXPECT_EQ(f.control("lblc1").caption, "");
     EXPECT_TRUE(f.control("Label1").visible);
     EXPECT_FALSE(f.control("Frame1").visible);
@@ -91,7 +91,7 @@ TEST_F(Matching, TheLastLNetworkSurvivesTheClosingOfItsWindow) {
 // other, whichever pair of pictures is shown.
 TEST_F(Matching, EachLNetworkHasItsResultsUnderItsPicture) {
     app.open("frmadattatoriLC", Mode::Modeless);
-    const Form& f = app.openForm("frmadattatoriLC");
+    const Form& f = app.openedForm("frmadattatoriLC");
     auto place = [&](const char* name) {
         const auto& p = f.control(name).place;
         EXPECT_TRUE(p.has_value()) << name;
@@ -128,7 +128,7 @@ TEST_F(Matching, TheSchematicLabelsHaveRoomOfTheirOwn) {
     for (const char* form : {"frmpinetwork", "frmtappedcapacitor", "frmtappedinductor"}) {
         SCOPED_TRACE(form);
         app.open(form, Mode::Modeless);
-        const Drawing& d = app.openForm(form).schematic();
+        const Drawing& d = app.openedForm(form).schematicDrawing();
         const auto& slots = d.slots();
         ASSERT_FALSE(slots.empty());
         for (std::size_t i = 0; i < slots.size(); ++i) {

@@ -31,10 +31,10 @@ TEST_F(Resonance, CompanionsOpenBesideTheCalculator) {
         ASSERT_TRUE(app.isOpen(b.companion));
         EXPECT_EQ(modeOf(b.companion), Mode::Modeless);
         EXPECT_EQ(app.windows().front().form->name(), b.companion);
-        const Twips& self = app.openForm(b.form).geometry();
+        const Twips& self = app.openedForm(b.form).geometry();
         EXPECT_EQ(self.left, 180);
         EXPECT_EQ(self.top, 180);
-        const Twips& other = app.openForm(b.companion).geometry();
+        const Twips& other = app.openedForm(b.companion).geometry();
         EXPECT_EQ(other.left, 4100);
         EXPECT_EQ(other.top, b.top);
         app.close(b.companion);
@@ -47,10 +47,10 @@ TEST_F(Resonance, TheToroidCoresOpenModelessWithoutBeingPlaced) {
     app.click("frmvalinduttanza", "cmdchiamatoroidi");
     ASSERT_TRUE(app.isOpen("frmamidon"));
     EXPECT_EQ(modeOf("frmamidon"), Mode::Modeless);
-    const Twips& self = app.openForm("frmvalinduttanza").geometry();
+    const Twips& self = app.openedForm("frmvalinduttanza").geometry();
     EXPECT_EQ(self.left, 180);
     EXPECT_EQ(self.top, 180);
-    EXPECT_FALSE(app.openForm("frmamidon").positionFixed());
+    EXPECT_FALSE(app.openedForm("frmamidon").positionFixed());
 }
 
 } // namespace

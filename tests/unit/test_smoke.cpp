@@ -30,12 +30,12 @@ void exercise(const std::string& form, const std::string& value) {
     App app(host);
     app.start();
     app.open(form, Mode::Modeless);
-    std::vector<Control> controls(app.openForm(form).controls().begin(),
-                                  app.openForm(form).controls().end());
+    std::vector<Control> controls(app.openedForm(form).controls().begin(),
+                                  app.openedForm(form).controls().end());
     auto usable = [&](const std::string& name) {
         if (!app.isOpen(form)) app.open(form, Mode::Modeless);
         closeCompanions(app, form);
-        const Control& c = app.openForm(form).control(name);
+        const Control& c = app.openedForm(form).control(name);
         return c.visible && c.enabled;
     };
     for (const Control& c : controls)
@@ -47,7 +47,7 @@ void exercise(const std::string& form, const std::string& value) {
             usable(c.name))
             app.click(form, c.name);
         if (c.kind == Kind::Combo)
-            for (std::size_t i = 0; i < app.openForm(form).control(c.name).items.size(); ++i)
+            for (std::size_t i = 0; i < app.openedForm(form).control(c.name).items.size(); ++i)
                 if (usable(c.name)) app.select(form, c.name, static_cast<int>(i));
     }
     if (!app.isOpen(form)) return;
@@ -71,8 +71,8 @@ TEST_P(EveryForm, LabelsOnTheSchematicHaveTheirPlaces) {
     App app(host);
     app.start();
     app.open(GetParam(), Mode::Modeless);
-    const Form& f = app.openForm(GetParam());
-    const Drawing& d = f.schematic();
+    const Form& f = app.openedForm(GetParam());
+    const Drawing& d = f.schematicDrawing();
     std::multiset<std::string> placed;
     for (const Slot& s : d.slots()) {
         placed.insert(s.control);

@@ -45,8 +45,8 @@ TEST_F(Verticals, TheShortenedVerticalHasTheCoilOfTheShortenedDipoleTwiceAsLong)
         app.setText("frmtrappolata", "txtfrequenza", c.f);
         app.click("frmtrappolata", "cmdcalcola");
         const std::string vertical =
-            app.openForm("frmvertaccorciata").control("lblinduttanza").caption;
-        const std::string dipole = app.openForm("frmtrappolata").control("lblinduttanza").caption;
+            app.openedForm("frmvertaccorciata").control("lblinduttanza").caption;
+        const std::string dipole = app.openedForm("frmtrappolata").control("lblinduttanza").caption;
         ASSERT_FALSE(vertical.empty());
         ASSERT_FALSE(dipole.empty());
         EXPECT_DOUBLE_EQ(valueOf(vertical), valueOf(dipole)) << vertical << " / " << dipole;

@@ -12,10 +12,8 @@
 
 namespace etero::coils {
 
-inline constexpr const char* kMicro = "µ";
 inline constexpr const char* kFindTurns = "Trovare il numero delle spire";
 inline constexpr const char* kFindInductance = "Trovare il valore dell'Induttanza";
-inline constexpr const char* kDecimalsHint = "SEPARARE GLI EVENTUALI DECIMALI CON IL PUNTO";
 
 inline constexpr Rgb kCopper = 0xB8732E;
 inline constexpr Rgb kHidden = 0x8C8C8C;     // the back of the turns, hidden by a former

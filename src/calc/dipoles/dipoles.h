@@ -11,7 +11,6 @@
 
 namespace etero::dipoles {
 
-inline constexpr const char* kMicro = "µ";
 inline constexpr const char* kNoticeTitle = "MESSAGGIO DI AVVISO";
 
 inline constexpr Rgb kWire = 0x8C4A12;      // the radiating wire

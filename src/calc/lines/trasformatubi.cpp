@@ -13,8 +13,6 @@ namespace etero::lines {
 
 namespace {
 
-inline constexpr const char* kDecimalsHint = "SEPARARE GLI EVENTUALI DECIMALI CON IL PUNTO";
-
 class TrasformaTubi : public Form {
   public:
     TrasformaTubi() : Form("frmtrasformatubi") {}

@@ -10,8 +10,6 @@
 
 namespace etero::matching {
 
-inline constexpr const char* kMicro = "µ"; // the micro sign of the captions
-
 enum class Part { Capacitor, Inductor };
 
 // One element between two points of a horizontal or vertical wire run.

@@ -10,9 +10,6 @@
 
 namespace etero::resonance {
 
-inline constexpr const char* kMicro = "µ";
-inline constexpr const char* kDecimalsHint = "SEPARARE GLI EVENTUALI DECIMALI CON IL PUNTO";
-
 class ResonanceForm : public Form {
   public:
     using Form::Form;

@@ -68,7 +68,7 @@ bool App::isOpen(const std::string& name) const {
                        [&](const OpenWindow& w) { return w.form->name() == name; });
 }
 
-Form& App::openForm(const std::string& name) {
+Form& App::openedForm(const std::string& name) {
     if (ended_) throw UsageError("the program has ended");
     for (const OpenWindow& w : stack_)
         if (w.form->name() == name) return *w.form;
@@ -96,7 +96,7 @@ bool App::accepts(const std::string& name) const {
 }
 
 bool App::guard(const std::string& name) {
-    Form& form = openForm(name);
+    Form& form = openedForm(name);
     if (accepts(name)) return true;
     host_.ignored(form, "la finestra modale " + modalTop()->name() + " e' aperta");
     return false;
@@ -148,7 +148,7 @@ void App::open(const std::string& name, Mode mode) {
 }
 
 void App::close(const std::string& name) {
-    Form& form = openForm(name);
+    Form& form = openedForm(name);
     form.markOpen(false);
     stack_.erase(std::remove_if(stack_.begin(), stack_.end(),
                                 [&](const OpenWindow& w) { return w.form == &form; }),
@@ -225,14 +225,14 @@ void App::menu(int number) {
 
 void App::setText(const std::string& name, const std::string& control, const std::string& text) {
     if (!guard(name)) return;
-    Form& form = openForm(name);
+    Form& form = openedForm(name);
     form.control(control);
     run(form, [&] { form.userSetText(control, text); });
 }
 
 void App::typeText(const std::string& name, const std::string& control, const std::string& text) {
     if (!guard(name)) return;
-    Form& form = openForm(name);
+    Form& form = openedForm(name);
     form.control(control);
     for (const std::string& ch : characters(text)) {
         // A keystroke's reaction may close the window or open a modal one:
@@ -244,7 +244,7 @@ void App::typeText(const std::string& name, const std::string& control, const st
 
 void App::click(const std::string& name, const std::string& control) {
     if (!guard(name)) return;
-    Form& form = openForm(name);
+    Form& form = openedForm(name);
     const Control& c = form.control(control);
     if (!c.visible || !c.enabled || (!c.frame.empty() && !form.control(c.frame).visible)) {
         host_.ignored(form, c.enabled ? "il controllo " + control + " non e' visibile"
@@ -256,13 +256,13 @@ void App::click(const std::string& name, const std::string& control) {
 
 void App::select(const std::string& name, const std::string& control, int index) {
     if (!guard(name)) return;
-    Form& form = openForm(name);
+    Form& form = openedForm(name);
     run(form, [&] { form.userSelect(control, index); });
 }
 
 void App::focus(const std::string& name, const std::string& control) {
     if (!guard(name)) return;
-    Form& form = openForm(name);
+    Form& form = openedForm(name);
     const Control& c = form.control(control);
     if (!c.canTakeFocus()) {
         host_.ignored(form, "il controllo " + control + " non puo' ricevere il fuoco");

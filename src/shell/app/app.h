@@ -57,8 +57,8 @@ class App {
     // Open windows, front first.
     std::vector<OpenWindow> windows() const;
     bool isOpen(const std::string& form) const;
-    Form& openForm(const std::string& form); // UsageError when not open
-    Form* instance(const std::string& form); // nullptr when never created
+    Form& openedForm(const std::string& form); // an open window; UsageError when not open
+    Form* instance(const std::string& form);   // nullptr when never created
     // The window that takes input now (the top of the modal chain), or nullptr when none is modal.
     Form* modalTop() const;
     bool accepts(const std::string& form) const; // false while a modal window blocks it

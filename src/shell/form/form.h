@@ -15,6 +15,7 @@
 
 #include "control.h"
 #include "drawing.h"
+#include "texts.h"
 
 #include <deque>
 #include <functional>
@@ -61,7 +62,9 @@ class Form {
     bool positionFixed() const { return positionFixed_; }
     bool sizeFixed() const { return sizeFixed_; }
     bool absoluteLayout() const { return absoluteLayout_; }
-    const Drawing& schematic() const { return drawing_; }
+    // The schematic the design drew (empty when it drew none). Forms commonly name
+    // their own drawing step schematic(), so the getter has a name of its own.
+    const Drawing& schematicDrawing() const { return drawing_; }
     bool isOpen() const { return open_; }
     // False only for the placeholder of a calculator that is not built yet.
     virtual bool implemented() const { return true; }

@@ -275,7 +275,7 @@ void ScriptCommands::command(const std::string& text) {
         const Reader::Ref r = in.ref();
         const std::string value = in.string();
         in.end();
-        Form& form = app_.openForm(r.form);
+        Form& form = app_.openedForm(r.form);
         const std::string control = resolve(form, r);
         if (cmd == "set")
             app_.setText(r.form, control, value);
@@ -284,7 +284,7 @@ void ScriptCommands::command(const std::string& text) {
     } else if (cmd == "click" || cmd == "focus") {
         const Reader::Ref r = in.ref();
         in.end();
-        const std::string control = resolve(app_.openForm(r.form), r);
+        const std::string control = resolve(app_.openedForm(r.form), r);
         if (cmd == "click")
             app_.click(r.form, control);
         else
@@ -293,7 +293,7 @@ void ScriptCommands::command(const std::string& text) {
         const Reader::Ref r = in.ref();
         const int n = in.integer();
         in.end();
-        app_.select(r.form, resolve(app_.openForm(r.form), r), n);
+        app_.select(r.form, resolve(app_.openedForm(r.form), r), n);
     } else if (cmd == "close") {
         const std::string form = in.word();
         in.end();
@@ -306,7 +306,7 @@ void ScriptCommands::command(const std::string& text) {
     } else if (cmd == "dump") {
         const std::string form = in.word();
         in.end();
-        Form& dumped = app_.openForm(form);
+        Form& dumped = app_.openedForm(form);
         emit_(dumpForm(dumped));
         if (onDump) onDump(dumped);
     } else if (cmd == "windows") {
