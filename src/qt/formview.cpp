@@ -275,6 +275,11 @@ void FormView::syncControl(const Control& c, QWidget* w) {
 void FormView::styleControl(const Control& c, QWidget* w) {
     QFont font = w->font();
     if (c.fontPoints > 0) font.setPointSizeF(c.fontPoints);
+    if (c.fixedPitch) {
+        font.setFamily(QStringLiteral("DejaVu Sans Mono"));
+        font.setStyleHint(QFont::Monospace);
+        font.setFixedPitch(true);
+    }
     font.setBold(c.bold || c.role == Role::Result || c.role == Role::Title);
     if (font != w->font()) w->setFont(font);
     const bool onDrawing = schematic_ && w->parentWidget() == schematic_;

@@ -75,6 +75,7 @@ class Page : public Form {
     void design() override {
         window("PAGINA");
         label("Label1", "UNA PAGINA").as(Role::Hint);
+        label("Label2", "NOME   VALORE").monospaced();
         Drawing art(60, 30);
         art.resistor(0, 15, 60, Dir::Right);
         picture("Picture1", std::move(art));
@@ -525,6 +526,14 @@ TEST_F(Desktop, DrawnPictureIsShownAndClickable) {
     EXPECT_EQ(picture->pixmap().deviceIndependentSize().toSize(), QSize(60, 30));
     click("tstpagina", "Picture1");
     EXPECT_EQ(widget<QLabel>("tstpagina", "Label1")->text(), QStringLiteral("SCELTA"));
+}
+
+TEST_F(Desktop, TableRowsWrittenAsOneCaptionUseAFixedPitchFont) {
+    start();
+    open("tstpagina");
+    const QFontInfo row(widget<QLabel>("tstpagina", "Label2")->font());
+    EXPECT_TRUE(row.fixedPitch()) << row.family().toStdString();
+    EXPECT_FALSE(QFontInfo(widget<QLabel>("tstpagina", "Label1")->font()).fixedPitch());
 }
 
 } // namespace

@@ -65,6 +65,9 @@ struct Control {
     std::optional<Rgb> backcolor;
     double fontPoints = 0; // 0: the window's default size
     bool bold = false;
+    // Labels whose runs of blanks line up columns (a table row written as one
+    // caption) are shown in a fixed-pitch font.
+    bool fixedPitch = false;
     std::string frame;   // the frame that holds this control, if any
     std::string buddy;   // for a text field: the label naming it; for that label: the field
     std::string picture; // picture controls and picture buttons: the image's id
@@ -103,6 +106,10 @@ struct Control {
     Control& font(double points, bool isBold = false) {
         fontPoints = points;
         bold = isBold;
+        return *this;
+    }
+    Control& monospaced() {
+        fixedPitch = true;
         return *this;
     }
     Control& as(Role r) {
