@@ -11,6 +11,49 @@
 
 namespace etero::qt {
 
+namespace {
+
+// Strokes of one pen that follow each other (a wire, the lead of a part, the
+// turns of a coil) are painted as one path: where they meet, antialiasing
+// covers the joint once, and no faint seam shows at any scale.
+struct Strokes {
+    QPainter& painter;
+    QPainterPath path;
+    QPen pen;
+    void add(const Shape& s, const QPen& p) {
+        if (!path.isEmpty() && p != pen) flush();
+        pen = p;
+        switch (s.type) {
+        case Shape::Type::Line:
+            path.moveTo(s.x1, s.y1);
+            path.lineTo(s.x2, s.y2);
+            break;
+        case Shape::Type::Arc: {
+            const QRectF box = QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)).normalized();
+            path.arcMoveTo(box, s.startDeg);
+            path.arcTo(box, s.startDeg, s.spanDeg);
+            break;
+        }
+        default:
+            for (std::size_t i = 0; i + 1 < s.points.size(); i += 2) {
+                const QPointF p(s.points[i], s.points[i + 1]);
+                if (i == 0)
+                    path.moveTo(p);
+                else
+                    path.lineTo(p);
+            }
+            break;
+        }
+    }
+    void flush() {
+        if (path.isEmpty()) return;
+        painter.strokePath(path, pen);
+        path = QPainterPath();
+    }
+};
+
+} // namespace
+
 void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& target,
                   const std::function<bool(const std::string&)>& shown) {
     if (drawing.width() <= 0 || drawing.height() <= 0) return;
@@ -19,33 +62,34 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& targe
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.translate(target.topLeft());
     painter.scale(target.width() / drawing.width(), target.height() / drawing.height());
+    Strokes strokes{painter, {}, {}};
     for (const Shape& s : drawing.shapes()) {
         if (!s.shownWith.empty() && !shown(s.shownWith)) continue;
         QPen pen(toColor(s.pen), s.penWidth, s.dashed ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap,
                  Qt::RoundJoin);
+        const bool stroke =
+            !s.filled && (s.type == Shape::Type::Line || s.type == Shape::Type::Arc ||
+                          s.type == Shape::Type::Polyline);
+        if (stroke) {
+            strokes.add(s, pen);
+            continue;
+        }
+        strokes.flush();
         painter.setPen(pen);
         painter.setBrush(s.filled ? QBrush(toColor(s.fill)) : Qt::NoBrush);
         const QRectF box = QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)).normalized();
         switch (s.type) {
-        case Shape::Type::Line:
-            painter.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
-            break;
         case Shape::Type::Rect:
             painter.drawRect(box);
             break;
         case Shape::Type::Ellipse:
             painter.drawEllipse(box);
             break;
-        case Shape::Type::Arc: {
+        case Shape::Type::Arc:
             // Degrees counter-clockwise from three o'clock, in sixteenths for Qt.
-            const int start = static_cast<int>(std::lround(s.startDeg * 16));
-            const int span = static_cast<int>(std::lround(s.spanDeg * 16));
-            if (s.filled)
-                painter.drawPie(box, start, span);
-            else
-                painter.drawArc(box, start, span);
+            painter.drawPie(box, static_cast<int>(std::lround(s.startDeg * 16)),
+                            static_cast<int>(std::lround(s.spanDeg * 16)));
             break;
-        }
         case Shape::Type::Polyline: {
             QPainterPath path;
             for (std::size_t i = 0; i + 1 < s.points.size(); i += 2) {
@@ -55,29 +99,32 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& targe
                 else
                     path.lineTo(p);
             }
-            if (s.filled) path.closeSubpath();
+            path.closeSubpath();
             painter.drawPath(path);
             break;
         }
+        case Shape::Type::Line:
+            break;
         case Shape::Type::Text: {
             QFont font = painter.font();
             font.setPointSizeF(s.textPoints);
             font.setBold(s.bold);
             painter.setFont(font);
             painter.setPen(toColor(s.pen));
-            // The text is centred vertically on y; horizontally it stands
-            // left of, centred on or right of x.
+            // The text is centred vertically on y; horizontally it ends at,
+            // is centred on or starts at x.
             const QString text = toQString(s.text);
             const QFontMetricsF m(font);
             const double w = m.horizontalAdvance(text);
             double x = s.x1;
-            if (s.align == 0) x -= w / 2;
-            if (s.align < 0) x -= w;
+            if (s.align == static_cast<int>(Anchor::CentredOn)) x -= w / 2;
+            if (s.align == static_cast<int>(Anchor::EndsAt)) x -= w;
             painter.drawText(QPointF(x, s.y1 + (m.ascent() - m.descent()) / 2), text);
             break;
         }
         }
     }
+    strokes.flush();
     painter.restore();
 }
 
@@ -139,9 +186,12 @@ QSize SchematicView::minimumSizeHint() const {
     return sizeHint();
 }
 
+// Scaled down to a narrower width, never up beyond its own size: the space a
+// wide window gives it around the drawing stays the window's.
 int SchematicView::heightForWidth(int width) const {
     if (drawing_.width() <= 0) return 0;
-    return static_cast<int>(std::ceil(width * drawing_.height() / drawing_.width()));
+    const double w = std::min<double>(width, drawing_.width());
+    return static_cast<int>(std::ceil(w * drawing_.height() / drawing_.width()));
 }
 
 QRectF SchematicView::target() const {
