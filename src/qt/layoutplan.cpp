@@ -317,8 +317,8 @@ LayoutPlan planLayout(const Form& form) {
         plan.containers[container] = planRows(form, list);
 
     // The drawing: in the frame that holds all its labels and nothing else;
-    // else below the column when it is wide or the column is short beside
-    // it, else beside the column.
+    // else below the column when it is wide, large, or the column is short
+    // beside it; else beside the column.
     if (!drawing.empty()) {
         std::set<std::string> frames;
         for (const std::string& c : plan.onDrawing)
@@ -331,7 +331,8 @@ LayoutPlan planLayout(const Form& form) {
             row.rule = "drawing in the frame of its labels";
             plan.containers[plan.drawingFrame].push_back(row);
         } else {
-            const bool wide = drawing.width() >= 2 * drawing.height();
+            const bool wide =
+                drawing.width() >= 2 * drawing.height() || drawing.width() > kLargestDrawingBeside;
             const bool shortColumn = estimatedHeight(plan, "") < drawing.height() / 2;
             plan.drawing = wide || shortColumn ? LayoutPlan::DrawingPlace::Below
                                                : LayoutPlan::DrawingPlace::Beside;

@@ -56,6 +56,9 @@ struct LayoutPlan {
 
 // Options in one column up to this many; more take two columns.
 inline constexpr int kOptionsPerColumn = 8;
+// A drawing wider than this goes below the column: beside it, the window
+// would be over 800 pixels wide.
+inline constexpr double kLargestDrawingBeside = 440;
 // Commands per row.
 inline constexpr int kCommandsPerRow = 4;
 

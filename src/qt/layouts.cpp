@@ -190,6 +190,7 @@ void AutoLayout::addRow(QBoxLayout* column, const PlanRow& row, const std::strin
             gap->setFixedHeight(1);
             line->addWidget(gap);
             fieldCaptions_[container].push_back(gap);
+            gaps_.push_back(gap);
         }
         if (result) {
             if (unit) value->setMinimumWidth(kFieldWidth);
@@ -265,20 +266,30 @@ void AutoLayout::sync(const Form& form) {
     if (!top) return;
     for (TableView* t : tables_)
         t->sync(form);
-    // Fields line up right of the widest field caption of their container
-    // (never moving left again); results line up there too, or further right
-    // when their own caption is wider.
+    // Fields line up right of the widest field caption of their container,
+    // not narrower than kCaptionWidth (a field without a caption too, when
+    // the container has captioned fields); results line up right of the
+    // widest result caption, and never left of the fields. Neither moves
+    // left again, and no result caption ever moves a field.
     for (const auto& [name, captions] : fieldCaptions_) {
-        int width = std::max(kCaptionWidth, captionWidth_[name]);
+        int width = captionWidth_[name];
         for (QWidget* c : captions)
             width = std::max(width, c->sizeHint().width());
+        if (width > 0) width = std::max(width, kCaptionWidth);
         captionWidth_[name] = width;
         for (QWidget* c : captions)
             if (c->minimumWidth() != width) c->setMinimumWidth(width);
     }
-    for (const auto& [name, captions] : resultCaptions_)
+    for (QWidget* gap : gaps_)
+        gap->setVisible(gap->minimumWidth() > 0);
+    for (const auto& [name, captions] : resultCaptions_) {
+        int width = std::max(captionWidth_[name], resultWidth_[name]);
         for (QWidget* c : captions)
-            if (c->minimumWidth() < captionWidth_[name]) c->setMinimumWidth(captionWidth_[name]);
+            width = std::max(width, c->sizeHint().width());
+        resultWidth_[name] = width;
+        for (QWidget* c : captions)
+            if (c->minimumWidth() != width) c->setMinimumWidth(width);
+    }
     // Commands show their whole caption, and are never narrower than the usual button.
     for (const Control& c : form.controls()) {
         if (c.kind != Kind::Command) continue;

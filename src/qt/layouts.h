@@ -63,11 +63,11 @@ class AutoLayout : public LayoutStrategy {
     QWidget* widget(const std::string& control) const;
 
     LayoutPlan plan_;
-    // Per container, the captions of fields and those of results: the fields
-    // line up right of the widest field caption, the results at least there,
-    // so a result caption that grows never moves a field.
+    // Per container, the captions of fields (and stand-ins for fields without
+    // one) and the captions of results, with the widths they line up at.
     std::map<std::string, std::vector<QWidget*>> fieldCaptions_, resultCaptions_;
-    std::map<std::string, int> captionWidth_;
+    std::map<std::string, int> captionWidth_, resultWidth_;
+    std::vector<QWidget*> gaps_; // the stand-ins
     std::vector<TableView*> tables_;
 };
 

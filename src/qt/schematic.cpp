@@ -14,8 +14,8 @@ namespace etero::qt {
 namespace {
 
 // Strokes of one pen that follow each other (a wire, the lead of a part, the
-// turns of a coil) are painted as one path: where they meet, antialiasing
-// covers the joint once, and no faint seam shows at any scale.
+// turns of a coil) are painted as one shape: where they meet, the joint is
+// covered once, and no faint seam shows at any scale.
 struct Strokes {
     QPainter& painter;
     QPainterPath path;
@@ -45,9 +45,11 @@ struct Strokes {
             break;
         }
     }
+    // The outline of all the strokes, united, filled once.
     void flush() {
         if (path.isEmpty()) return;
-        painter.strokePath(path, pen);
+        QPainterPathStroker stroker(pen);
+        painter.fillPath(stroker.createStroke(path).simplified(), pen.brush());
         path = QPainterPath();
     }
 };
