@@ -135,14 +135,16 @@ std::vector<LayoutProblem> checkLayout(const FormView& view, const Form& form,
         const Shown& a = shown[i];
         if (std::string fault = captionFault(a.widget); !fault.empty())
             problem({a.control->name}, fault);
-        // Inside its frame, or inside the window.
+        // Inside its frame, its drawing (which would cut it off), or the window.
         const QWidget* parent = a.widget->parentWidget();
-        const bool inFrame = qobject_cast<const QGroupBox*>(parent) != nullptr;
-        const QRect within =
-            inFrame ? QRect(parent->mapTo(&view, QPoint()), parent->size()) : view.rect();
+        const char* container = "window";
+        QRect within = view.rect();
+        if (qobject_cast<const QGroupBox*>(parent) || a.onDrawing) {
+            container = a.onDrawing ? "drawing" : "frame";
+            within = QRect(parent->mapTo(&view, QPoint()), parent->size());
+        }
         if (!within.contains(a.rect))
-            problem({a.control->name},
-                    std::string("lies outside its ") + (inFrame ? "frame" : "window"));
+            problem({a.control->name}, std::string("lies outside its ") + container);
         if (a.onDrawing) continue;
         if (drawing && drawing->isVisibleTo(&view) && !a.widget->isAncestorOf(drawing) &&
             QRect(drawing->mapTo(&view, QPoint()), drawing->size()).intersects(a.rect))

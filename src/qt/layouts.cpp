@@ -474,7 +474,16 @@ void TwipsLayout::sync(const Form& form) {
     QSize client;
     const Twips& g = form.geometry();
     if (form.sizeFixed()) {
+        // The designed size, widened or lengthened where the scaled design
+        // would leave less than the common margin after a control in sight
+        // (controls below the edge wait for the window to grow).
         client = clientSize(g.width, g.height);
+        for (const Control& c : form.controls()) {
+            if (!c.place || !c.frame.empty() || c.kind == Kind::Timer) continue;
+            const QRect r = toPixels(*c.place);
+            if (r.top() >= client.height()) continue;
+            client = client.expandedTo(QSize(r.right() + 1 + kMargin, r.bottom() + 1 + kMargin));
+        }
     } else {
         QRect used;
         for (const Control& c : form.controls())

@@ -143,8 +143,51 @@ QPixmap drawingPixmap(const Drawing& drawing, qreal devicePixelRatio) {
     return pixmap;
 }
 
+namespace {
+
+// The part of the canvas the drawing uses: its shapes and slots and a margin
+// around them. Drawings are often made on a canvas larger than they need.
+QRectF usedPart(const Drawing& d) {
+    const QRectF canvas(0, 0, d.width(), d.height());
+    QRectF used;
+    auto add = [&used](const QRectF& r) { used = used.isNull() ? r : used.united(r); };
+    for (const Shape& s : d.shapes()) {
+        const double pen = s.penWidth;
+        switch (s.type) {
+        case Shape::Type::Polyline:
+            for (std::size_t i = 0; i + 1 < s.points.size(); i += 2)
+                add(QRectF(s.points[i] - pen, s.points[i + 1] - pen, 2 * pen, 2 * pen));
+            break;
+        case Shape::Type::Text: {
+            QFont font;
+            font.setPointSizeF(s.textPoints);
+            font.setBold(s.bold);
+            const QFontMetricsF m(font);
+            const double w = m.horizontalAdvance(toQString(s.text));
+            double x = s.x1;
+            if (s.align == static_cast<int>(Anchor::CentredOn)) x -= w / 2;
+            if (s.align == static_cast<int>(Anchor::EndsAt)) x -= w;
+            add(QRectF(x, s.y1 - m.height() / 2, w, m.height()));
+            break;
+        }
+        default:
+            add(QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2))
+                    .normalized()
+                    .adjusted(-pen, -pen, pen, pen));
+            break;
+        }
+    }
+    for (const Slot& slot : d.slots())
+        add(QRectF(slot.x, slot.y, slot.width, slot.height));
+    // The margin also leaves room for a label a little wider than its slot.
+    constexpr double kRoom = 12;
+    return used.isEmpty() ? canvas : used.adjusted(-kRoom, -kRoom, kRoom, kRoom);
+}
+
+} // namespace
+
 SchematicView::SchematicView(const Drawing& drawing, QWidget* parent)
-    : QWidget(parent), drawing_(drawing) {
+    : QWidget(parent), drawing_(drawing), used_(usedPart(drawing)) {
     setObjectName(QStringLiteral("schematic"));
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
@@ -178,8 +221,8 @@ void SchematicView::syncSlots(const Form& form) {
 }
 
 QSize SchematicView::sizeHint() const {
-    return QSize(static_cast<int>(std::ceil(drawing_.width())),
-                 static_cast<int>(std::ceil(drawing_.height())));
+    return QSize(static_cast<int>(std::ceil(used_.width())),
+                 static_cast<int>(std::ceil(used_.height())));
 }
 
 // Never smaller than the drawing itself: the labels in its slots keep their
@@ -191,16 +234,19 @@ QSize SchematicView::minimumSizeHint() const {
 // Scaled down to a narrower width, never up beyond its own size: the space a
 // wide window gives it around the drawing stays the window's.
 int SchematicView::heightForWidth(int width) const {
-    if (drawing_.width() <= 0) return 0;
-    const double w = std::min<double>(width, drawing_.width());
-    return static_cast<int>(std::ceil(w * drawing_.height() / drawing_.width()));
+    if (used_.width() <= 0) return 0;
+    const double w = std::min<double>(width, used_.width());
+    return static_cast<int>(std::ceil(w * used_.height() / used_.width()));
 }
 
+// Where the whole canvas goes so that its used part fills the widget, centred.
 QRectF SchematicView::target() const {
-    if (drawing_.width() <= 0 || drawing_.height() <= 0) return {};
-    const double scale = std::min(width() / drawing_.width(), height() / drawing_.height());
-    const double w = drawing_.width() * scale, h = drawing_.height() * scale;
-    return QRectF((width() - w) / 2, (height() - h) / 2, w, h);
+    if (used_.width() <= 0 || used_.height() <= 0) return {};
+    const double scale = std::min(width() / used_.width(), height() / used_.height());
+    const double w = used_.width() * scale, h = used_.height() * scale;
+    return QRectF((width() - w) / 2 - used_.left() * scale,
+                  (height() - h) / 2 - used_.top() * scale, drawing_.width() * scale,
+                  drawing_.height() * scale);
 }
 
 void SchematicView::paintEvent(QPaintEvent*) {
