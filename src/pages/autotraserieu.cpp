@@ -44,9 +44,7 @@ class AutotrasSerieU : public Page {
 
     // A valve's heater: a box with the valve's name on it.
     void valve(Drawing& d, double x, double y, const char* name) {
-        Shape& box = d.rect(x, y - 11, 70, 22);
-        box.filled = true;
-        box.fill = 0xF4EBD0;
+        filled(d.rect(x, y - 11, 70, 22), 0xF4EBD0, kBlack);
         on(d, next(), name, x + 1, y - 10, 68, 20, 0);
     }
 

@@ -69,14 +69,8 @@ class BalunInAria : public Page {
     void tube(Drawing& d) {
         const double x0 = 730, x1 = 1000, top = 170, height = 56, pitch = 16;
         const double in = 700, out = 1030, hot = 120, cold = 250;
-        Shape& pvc = d.rect(x0, top, x1 - x0, height);
-        pvc.filled = true;
-        pvc.fill = 0xD9DDE3;
-        pvc.pen = 0x8A95A3;
-        Shape& end = d.ellipse(x0 - 7, top, 14, height);
-        end.filled = true;
-        end.fill = 0xC4CAD2;
-        end.pen = 0x8A95A3;
+        filled(d.rect(x0, top, x1 - x0, height), 0xD9DDE3, 0x8A95A3);
+        filled(d.ellipse(x0 - 7, top, 14, height), 0xC4CAD2, 0x8A95A3);
         const double firstA = x0 + 15, lastA = firstA + 14 * pitch;
         const double firstB = firstA + 7, lastB = lastA + 7;
         // A2 to B1 through the inside of the tube, hidden by the turns.
@@ -88,11 +82,8 @@ class BalunInAria : public Page {
         inside.penWidth = 1;
         for (int k = 0; k < 15; ++k) {
             for (const auto& [dx, colour] : {std::pair{0.0, Rgb{0xB87333}}, {7.0, Rgb{0x3C78C8}}}) {
-                Shape& turn = d.rect(firstA + k * pitch + dx, top - 6, 5, height + 12);
-                turn.filled = true;
-                turn.fill = colour;
-                turn.pen = colour;
-                turn.penWidth = 0.5;
+                filled(d.rect(firstA + k * pitch + dx, top - 6, 5, height + 12), colour, colour)
+                    .penWidth = 0.5;
             }
         }
         // A1 to the unbalanced hot terminal and, over the tube, to the

@@ -97,10 +97,7 @@ Drawing wireTable() {
     Drawing d(width + 2 * left, bottom + top);
     const Rgb rule = 0x8A9BB0, ink = 0x1A1A1A;
 
-    Shape& band = d.rect(left, top, width, title + heading);
-    band.filled = true;
-    band.fill = 0xDCE6F2;
-    band.pen = rule;
+    filled(d.rect(left, top, width, title + heading), 0xDCE6F2, rule);
     d.text(left + width / 2, top + title / 2, "FILO DI RAME SMALTATO  -  CARATTERISTICHE", 9).bold =
         true;
     // Group headings over the columns they span.
@@ -128,11 +125,7 @@ Drawing wireTable() {
     for (std::size_t r = 0; r < kWires.size(); ++r) {
         const double y = body + r * row;
         if (r % 2 == 1) {
-            Shape& shade = d.rect(left, y, width, row);
-            shade.filled = true;
-            shade.fill = 0xF1F5FA;
-            shade.pen = 0xF1F5FA;
-            shade.penWidth = 0;
+            filled(d.rect(left, y, width, row), 0xF1F5FA, 0xF1F5FA).penWidth = 0;
         }
         for (int c = 0; c < kColumns; ++c) {
             Shape& t = d.text(edge[c + 1] - 7, y + row / 2, kWires[r][c], 7.5, -1);

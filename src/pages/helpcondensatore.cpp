@@ -38,16 +38,12 @@ class HelpCondensatore : public Page {
             half.pen = copper;
             half.penWidth = 4;
         }
-        const auto [tx1, ty] = at(100);
-        const auto [tx2, ty2] = at(80);
-        (void)ty2;
-        d.variableCapacitor(tx1, ty, tx2 - tx1, Dir::Right);
+        const auto [left, top] = at(100);
+        d.variableCapacitor(left, top, at(80).first - left, Dir::Right);
         on(d, "Label1", "CONDENS.  DI SINTONIA", 60, 4, 240, 20, 0);
 
         const auto [bx1, by] = at(260);
-        const auto [bx2, by2] = at(280);
-        (void)by2;
-        const double balun = 316;
+        const double bx2 = at(280).first, balun = 316;
         for (double x : {bx1, bx2}) {
             d.capacitor(x, by, 44, Dir::Down);
             d.line(x, by + 44, x, balun);

@@ -22,6 +22,20 @@ Control& Page::on(Drawing& d, const std::string& name, std::string caption, doub
     return label(name, std::move(caption)).as(Role::OnDrawing);
 }
 
+Shape& filled(Shape& s, Rgb colour, Rgb pen) {
+    s.filled = true;
+    s.fill = colour;
+    s.pen = pen;
+    s.penWidth = 1.2;
+    return s;
+}
+
+Shape& stroked(Shape& s, Rgb pen, double width) {
+    s.pen = pen;
+    s.penWidth = width;
+    return s;
+}
+
 namespace {
 
 // Canvas point at distance t along a run from (x, y) in direction dir and u

@@ -30,6 +30,13 @@ class Page : public Form {
                 double w, double h, int align = -1);
 };
 
+// ---- styling the shape just drawn, for the pictures in colour ----
+
+// Filled with `colour`, outlined in `pen`.
+Shape& filled(Shape& s, Rgb colour, Rgb pen);
+// Stroked in `pen`, `width` pixels wide.
+Shape& stroked(Shape& s, Rgb pen, double width);
+
 // ---- symbols the pages' drawings share ----
 
 // A diode from (x, y), `length` long in direction `dir`, conducting that way

@@ -59,12 +59,8 @@ class SondeCC : public Page {
         const double y = top + 76, ground = top + 128, shunt = 470, meter = 580;
         on(d, next(), p.title, 8, top, 750, 40).font(0, true);
         on(d, next(), "PUNTALE", 10, y - 30, 84, 18, 0);
-        Shape& tip = d.polyline({16, y, 34, y - 3, 34, y + 3});
-        tip.filled = true;
-        tip.fill = 0x707070;
-        Shape& body = d.rect(34, y - 7, 44, 14);
-        body.filled = true;
-        body.fill = 0xC0392B;
+        filled(d.polyline({16, y, 34, y - 3, 34, y + 3}), 0x707070, kBlack);
+        filled(d.rect(34, y - 7, 44, 14), 0xC0392B, kBlack);
         double x = 90;
         d.line(78, y, x, y);
         for (int i = 0; i < p.resistors; ++i, x += 36)

@@ -44,10 +44,7 @@ class TestCurvaFiltro : public Page {
         d.resistor(165, y, 90, Dir::Right);
         on(d, "Label3", "R1", 190, y - 34, 40, 18, 0);
         d.line(255, y, 280, y);
-        Shape& box = d.rect(280, y - 26, 140, ground - y + 46);
-        box.penWidth = 2;
-        box.filled = true;
-        box.fill = 0xEEF2F7;
+        filled(d.rect(280, y - 26, 140, ground - y + 46), 0xEEF2F7, kBlack).penWidth = 2;
         on(d, "Label4", "F I L T R O", 284, y + 30, 132, 20, 0);
         d.line(420, y, 480, y);
         d.dot(470, y);

@@ -50,17 +50,11 @@ class Uniel : public Page {
     void lamination(Drawing& d) {
         const double x = 62, y = 46, w = 180, e = 120, i = 30; // E 36 × 24 mm, I 36 × 6 mm
         const Rgb steel = 0xCBD3DC, edge = 0x37414D;
-        Shape& body =
-            d.polyline({x,       y,      x + w,   y,      x + w,   y + e, x + 150, y + e,
-                        x + 150, y + 30, x + 120, y + 30, x + 120, y + e, x + 60,  y + e,
-                        x + 60,  y + 30, x + 30,  y + 30, x + 30,  y + e, x,       y + e});
-        body.filled = true;
-        body.fill = steel;
-        body.pen = edge;
-        Shape& bar = d.rect(x, y + e + 3, w, i);
-        bar.filled = true;
-        bar.fill = steel;
-        bar.pen = edge;
+        filled(d.polyline({x,       y,      x + w,   y,      x + w,   y + e, x + 150, y + e,
+                           x + 150, y + 30, x + 120, y + 30, x + 120, y + e, x + 60,  y + e,
+                           x + 60,  y + 30, x + 30,  y + 30, x + 30,  y + e, x,       y + e}),
+               steel, edge);
+        filled(d.rect(x, y + e + 3, w, i), steel, edge);
         const double bottom = y + e + 3 + i;
 
         // A down the left side, B across the top.
