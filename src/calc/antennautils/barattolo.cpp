@@ -61,7 +61,7 @@ class Barattolo : public UtilityForm {
 
     void compute() {
         // A refused input leaves no measure of an earlier one in view.
-        blank({"lbls", "lblh"});
+        blank({"lblprofondita", "lbldiametro", "lbls", "lblh"});
         showAll({"lblprofondita", "lbldiametro"}, false);
         f = num("txtfrequenza");
         if (f < 1000) return refuse("FREQUENZA TROPPO BASSA", kNoticeTitle, "txtfrequenza");

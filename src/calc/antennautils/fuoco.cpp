@@ -56,6 +56,7 @@ class Fuoco : public UtilityForm {
 
     void compute() {
         // A refused input leaves no focus of an earlier one in view.
+        blank({"lblf", "lblfuoco"});
         showAll({"lblf", "lblfuoco"}, false);
         D = num("txtdiametro");
         p = num("txtprofondita");
