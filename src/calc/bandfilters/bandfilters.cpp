@@ -149,8 +149,8 @@ void AudioRcFilter::inputs(const char* frequencyCaption, const char* note) {
     label("Label2", note).as(Role::Hint);
 }
 
-void AudioRcFilter::commands(const std::vector<std::string>& capacitors,
-                             const std::vector<std::string>& resistors) {
+void AudioRcFilter::commandsFor(const std::vector<std::string>& capacitors,
+                                const std::vector<std::string>& resistors) {
     capacitors_ = capacitors;
     resistors_ = resistors;
     command("cmdcalcola", "CALCOLA", [this] { compute(); });

@@ -88,11 +88,12 @@ class AudioRcFilter : public Form {
     using Form::Form;
 
   protected:
-    // The frequency field with its caption and note, the compute and exit
-    // commands, and the element labels blanked when the frequency changes.
+    // The frequency field with its caption and the note on its range.
     void inputs(const char* frequencyCaption, const char* note);
-    void commands(const std::vector<std::string>& capacitors,
-                  const std::vector<std::string>& resistors);
+    // The compute and exit commands; the computation writes the capacitors'
+    // and the resistors' labels, and a change of the frequency blanks them.
+    void commandsFor(const std::vector<std::string>& capacitors,
+                     const std::vector<std::string>& resistors);
 
   private:
     void compute();

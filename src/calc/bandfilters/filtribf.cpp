@@ -17,7 +17,7 @@ class FiltriBF : public AudioRcFilter {
         window("FILTRI PER BF CON ATTENUAZIONE DI 6 dB PER OTTAVA");
         inputs("FREQUENZA DI TAGLIO in Hz", " VALORI AMMISSIBILI : da 10 Hz A 100 kHz");
         schematic();
-        commands({"lblC1", "lblC2"}, {"lblR1", "lblR2"});
+        commandsFor({"lblC1", "lblC2"}, {"lblR1", "lblR2"});
     }
 
   private:

@@ -17,7 +17,7 @@ class FiltroNotch : public AudioRcFilter {
         window("FILTRO NOTCH PASSIVO PER BASSA FREQUENZA");
         inputs("FREQUENZA DA ELIMINARE in Hz", " FREQUENZE  AMMISSIBILI : da 10 Hz a 100 kHz");
         schematic();
-        commands({"lblc1", "lblc2", "lblc3"}, {"lblr1", "lblr2", "lblr3"});
+        commandsFor({"lblc1", "lblc2", "lblc3"}, {"lblr1", "lblr2", "lblr3"});
     }
 
   private:

@@ -108,6 +108,8 @@ class PassaBandaKCostante : public Form {
             caption(name, "INPUT");
         for (const char* name : {"lblzout", "lblzout2"})
             caption(name, "OUTPUT");
+        for (const char* name : {"lblfc", "lblbw", "lblq"})
+            caption(name, ".");
         caption("lblfattoreq", "");
         hide("Frame1");
     }
