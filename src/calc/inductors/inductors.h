@@ -57,10 +57,11 @@ class MultilayerCoil : public coils::CoilDesigner {
         if (depth) caption("lblspessore", depth);
     }
 
-    // Half a bobbin cut along its axis, on a 420 x 250 canvas: the former,
-    // the two cheeks and the winding above and below the axis, drawn as
-    // layers of wire; the radii measured from the axis at the left, the
-    // width above and the depth at the right.
+    // A bobbin cut along its axis, on a 420 x 250 canvas: the former, the
+    // two cheeks and the winding above and below the axis, drawn as layers
+    // of wire; the radii measured from the axis at the left (the outer one
+    // above it, the inner one below), the width above and the depth at the
+    // right.
     void crossSection() {
         using coils::extension;
         Drawing& d = drawing(420, 250);
@@ -99,13 +100,13 @@ class MultilayerCoil : public coils::CoilDesigner {
                     turn.pen = coils::kCopperBack;
                     turn.penWidth = 0.8;
                 }
-        // inner and outer radius, from the axis
-        extension(d, x0 - 34, axis - inner, 92, axis - inner);
-        extension(d, x0 - 12, axis - outer, 52, axis - outer);
-        d.arrowLine(100, axis, 100, axis - inner);
-        d.arrowLine(60, axis, 60, axis - outer);
-        d.slot("lblr1", 102, axis - inner / 2 - 8, 60, 16, -1);
-        d.slot("lblr2", 0, axis - outer / 2 - 8, 58, 16, 1);
+        // the outer radius measured above the axis, the inner one below
+        extension(d, x0 - 12, axis - outer, 92, axis - outer);
+        extension(d, x0 - 34, axis + inner, 92, axis + inner);
+        d.arrowLine(100, axis, 100, axis - outer);
+        d.arrowLine(100, axis, 100, axis + inner);
+        d.slot("lblr2", 0, axis - outer / 2 - 8, 96, 16, 1);
+        d.slot("lblr1", 0, axis + inner / 2 - 8, 96, 16, 1);
         // width above
         extension(d, x0, axis - outer - 14, x0, 10);
         extension(d, x1, axis - outer - 14, x1, 10);
