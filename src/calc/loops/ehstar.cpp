@@ -15,10 +15,10 @@ namespace etero::loops {
 namespace {
 
 const std::vector<std::string> kResults{
-    "lbll",          "lbll2",         "lbld",           "lbldd",
-    "lbllunghezza",  "lblxc",         "lblc",           "lblctot",
-    "lbllarghbanda", "lbluHtuning",   "lblspiretuning", "lbllungbobina",
-    "lbllungfilo",   "lblresperdita", "lblphasingcoil", "lblefficienza"};
+    "lbldistanza",    "lbll",           "lbll2",         "lbld",        "lbldd",
+    "lbllunghezza",   "lblxc",          "lblc",          "lblctot",     "lbllarghbanda",
+    "lbluHtuning",    "lblspiretuning", "lbllungbobina", "lbllungfilo", "lblresperdita",
+    "lblphasingcoil", "lblefficienza"};
 
 class EHStar : public LoopsForm {
   public:
