@@ -38,15 +38,16 @@ class Antenna58 : public Form {
         frame("Frame1", "Banda");
         options("Option1", 0, {"50 Mcs", "145 Mcs", "433 Mcs"});
         endFrame();
-        result("lblradiatore", "radiatore");
-        result("lblradiali", "radiali");
-        result("lblbobina", "bobina");
+        result("lblradiatore");
+        result("lblradiali");
+        result("lblbobina");
         label("Label1", "IN  FASE  DI  REALIZZAZIONE  AGIRE SULLA LUNGHEZZA DEL RADIATORE PER  IL  "
                         "MIGLIOR  ADATTAMENTO")
             .as(Role::Hint);
-        label("lblaltezza").as(Role::OnDrawing);
-        label("lblradiale").as(Role::OnDrawing);
-        label("lblcarico").as(Role::OnDrawing);
+        // The drawing names its parts until the band's figures replace them.
+        label("lblaltezza", "radiatore").as(Role::OnDrawing);
+        label("lblradiale", "radiali").as(Role::OnDrawing);
+        label("lblcarico", "bobina").as(Role::OnDrawing);
         schematic();
         closeCommand("cmdesci", kClose);
 

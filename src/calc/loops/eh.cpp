@@ -9,6 +9,7 @@
 #include "shell/number/number.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace etero::loops {
 
@@ -64,22 +65,21 @@ class EH : public LoopsForm {
     // and coil to one side of the 50 ohm feed.
     void schematic() {
         Drawing& d = drawing(360, 400);
-        const Leads leads = cylinders(d, 150, 50, 40, 126, 40, 190);
-        d.capacitor(leads.x, leads.upper, 44, Dir::Right);
-        d.inductor(leads.x + 44, leads.upper, 64, Dir::Right, 4);
-        d.capacitor(leads.x, leads.lower, 44, Dir::Right);
-        d.inductor(leads.x + 44, leads.lower, 64, Dir::Right, 4);
-        const double end = leads.x + 108;
-        d.text(leads.x + 22, leads.upper - 26, "C1", 9);
-        d.text(leads.x + 76, leads.upper - 20, "L1", 9);
-        d.text(leads.x + 22, leads.lower - 26, "C2", 9);
-        d.text(leads.x + 76, leads.lower - 20, "L2", 9);
+        const Leads leads = cylinders(d, 150, 50, 40, 126, 40, 196);
+        const double cap = 36, coil = 54, end = leads.x + cap + coil;
+        for (auto [y, c, l] :
+             {std::tuple{leads.upper, "C1", "L1"}, std::tuple{leads.lower, "C2", "L2"}}) {
+            d.capacitor(leads.x, y, cap, Dir::Right);
+            d.inductor(leads.x + cap, y, coil, Dir::Right, 4);
+            d.text(leads.x + cap / 2, y - 26, c, 9);
+            d.text(leads.x + cap + coil / 2, y - 20, l, 9);
+        }
         const double mid = (leads.upper + leads.lower) / 2;
         d.polyline({end, leads.upper, end + 20, leads.upper, end + 20, mid - 12});
         d.polyline({end, leads.lower, end + 20, leads.lower, end + 20, mid + 12});
         d.terminal(end + 20, mid - 9);
         d.terminal(end + 20, mid + 9);
-        d.text(end + 20, mid + 40, "50 Ohm", 8);
+        d.text(end + 28, mid, "50 Ohm", 8, 1);
     }
 
     void compute() {

@@ -88,7 +88,7 @@ class EHStar : public LoopsForm {
     // across the two leads, the source coil beside it feeding the line.
     void schematic() {
         Drawing& d = drawing(380, 600);
-        const Leads leads = cylinders(d, 150, 50, 40, 126, 40, 190);
+        const Leads leads = cylinders(d, 150, 50, 40, 126, 40, 196);
         d.inductor(leads.x, leads.upper, 60, Dir::Right, 4);
         const double x = leads.x + 90;
         d.polyline({leads.x + 60, leads.upper, x, leads.upper});
