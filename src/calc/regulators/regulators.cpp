@@ -215,6 +215,7 @@ void FormLm317::schematicAsDesigned() {
     if (hasControl("lbltrimmer")) caption("lbltrimmer", "TRIMMER");
     caption("lblvin", "V. In");
     caption("lblvout", "V. Out");
+    caption("lblvmax", "");
     hide("lblvmax");
 }
 
