@@ -14,9 +14,9 @@ class CoeffTermico : public Page {
     void design() override {
         window("COEFFICIENTE TERMICO CONDENSATORI");
         layoutInTwips();
-        label("Label1", "T I P O     COEFF").monospaced().font(0, true).at(1500, 240, 2100, kLine);
+        label("Label1", "T I P O     COEFF").monospaced().font(0, true).at(1740, 240, 2100, kLine);
         // The coefficients right-aligned under their heading.
-        const int bottom = rows(2, 1500, 240 + 3 * kLine / 2,
+        const int bottom = rows(2, 1740, 240 + 3 * kLine / 2,
                                 {
                                     "P 100        +100",
                                     "P 033       +  33",

@@ -67,7 +67,7 @@ class ResistStrumento : public Page {
         toggle(d, px, top, Dir::Down);
         on(d, "Label5", "NC", px - 44, top + 10, 36, 18, 1);
         potentiometer(d, px, top + 40, 110, Dir::Down);
-        on(d, "Label6", "1 K ohm", px + 8, top + 86, 60, 18);
+        on(d, "Label6", "1 K ohm", px + 20, top + 86, 60, 18);
         d.line(px, top + 150, px, bottom);
     }
 
