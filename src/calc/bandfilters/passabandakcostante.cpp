@@ -115,10 +115,10 @@ class PassaBandaKCostante : public Form {
     }
 
     void compute() {
+        noResults();
         Z = num("txtimpedenza");
         f1 = num("txtf1");
         f2 = num("txtf2");
-        noResults();
         const double product = Z * f1 * f2;
         if (product == 0) return missingData("txtimpedenza");
         if (product < 0) return;

@@ -62,14 +62,14 @@ class FrmRLR : public circuits::NetworkForm {
     }
 
     void compute() {
-        R1 = num("txtr1");
-        L = num("txtl");
-        R2 = num("txtR2");
-        f = num("txtf");
         // The reactance that an edit of the inductance left at the coil
         // belongs to an inductance no longer typed: a computation that is
         // refused or fails takes it away.
         blank({"lbll"});
+        R1 = num("txtr1");
+        L = num("txtl");
+        R2 = num("txtR2");
+        f = num("txtf");
         if (!required(R1 * L * R2 * f, "txtr1")) return;
         XL = inductiveReactance(f, L);
         z = formatPattern(R2 * std::sqrt((R1 * R1 + XL * XL) / ((R1 + R2) * (R1 + R2) + XL * XL)),
