@@ -64,9 +64,9 @@ class LunghArmonica : public UtilityForm {
         f = num("txtf");
         n = num("txtn");
         if (f * n <= 0) return missingData("txtf");
-        // Less than one half wave is no harmonic wire, and below 0.05 the
-        // length would come out negative.
-        if (n < 1) return refuse("NUMERO DI MEZZE ONDE NON VALIDO", kNoticeTitle, "txtn");
+        // The end correction takes 0.05 of a half wave: a number not above it
+        // leaves no wire at all, a length of zero or less.
+        if (n <= 0.05) return refuse("NUMERO DI MEZZE ONDE NON VALIDO", kNoticeTitle, "txtn");
         L = 150 * (n - 0.05) / f;
         caption("lbllunghezza", "L'ANTENNA E' LUNGA  " + formatFixed(L, 2) + " METRI");
     }
