@@ -100,25 +100,22 @@ class EH : public LoopsForm {
         L2 = XC1 / (6.283184 * f);
         C2 = 159154.97 / (f * XL1);
 
-        // The phase, the voltages, the impedance and the current are kept
-        // rounded as they are shown.
-        phi = roundThroughFixed(std::atan((XL1 - XC1) / 0.2) * 180 / 3.1415, 2);
-        caption("lblanticipo",
-                "LA CORRENTE E' IN RITARDO SULLA TENSIONE DI GRADI : " + formatLocale(phi));
+        // The phase, the voltages, the impedance and the current are kept as
+        // the text they are shown with.
+        phi = formatFixed(std::atan((XL1 - XC1) / 0.2) * 180 / 3.1415, 2);
+        caption("lblanticipo", "LA CORRENTE E' IN RITARDO SULLA TENSIONE DI GRADI : " + phi);
 
-        Z = std::sqrt(std::pow(0.2, 2) + std::pow(XL1 - XC1, 2));
+        const double Z = std::sqrt(std::pow(0.2, 2) + std::pow(XL1 - XC1, 2));
         const double V = std::sqrt(100 * Z);
-        I = V / Z;
-        VL = roundThroughFixed(I * XL1, 1);
-        VC = roundThroughFixed(I * XC1, 1);
-        caption("lbltensione1", "APPLICANDO 100 WATT LA TENSIONE SULLE BOBINE E'  " +
-                                    formatLocale(VL) + " Volt, IN OPPOSIZIONE AI " +
-                                    formatLocale(VC) + " Volt SUI COND.");
-        Z = roundThroughFixed(Z, 2);
-        I = roundThroughFixed(I, 2);
+        const double I = V / Z;
+        VL = formatFixed(I * XL1, 1);
+        VC = formatFixed(I * XC1, 1);
+        caption("lbltensione1", "APPLICANDO 100 WATT LA TENSIONE SULLE BOBINE E'  " + VL +
+                                    " Volt, IN OPPOSIZIONE AI " + VC + " Volt SUI COND.");
+        impedance = formatFixed(Z, 2);
+        current = formatFixed(I, 2);
 
-        caption("lblimpedenza1",
-                "IMPEDENZA TOTALE DELLA RETE  L1/C1:  " + formatLocale(Z) + " Ohm ");
+        caption("lblimpedenza1", "IMPEDENZA TOTALE DELLA RETE  L1/C1:  " + impedance + " Ohm ");
         caption("lblc1", "IL CONDENSATORE  C 1 HA UNA CAPACITA' DI " + formatFixed(C1, 1) + " pF");
         caption("lblc2", "IL CONDENSATORE  C 2 HA UNA CAPACITA' DI " + formatFixed(C2, 1) + " pF");
         caption("lblhl1", "LA BOBINA  L 1  HA UN' INDUTTANZA DI " + formatFixed(L1, 1) + " uH");
@@ -132,7 +129,7 @@ class EH : public LoopsForm {
         caption("lbldd", formatLocale(D));
         caption("lblxc1", "REATTANZA CAPACITIVA. di C1: " + formatFixed(XC1, 2));
         caption("lblxl1", "REATTANZA INDUTTIVA. di L1: " + formatFixed(XL1, 2));
-        caption("lblcorrente", "APPLICANDO 100 WATT LA CORRENTE E' = " + formatLocale(I) + " Amp.");
+        caption("lblcorrente", "APPLICANDO 100 WATT LA CORRENTE E' = " + current + " Amp.");
 
         // The coils are wound on the tube itself.
         const double Dm = 10 * D;
@@ -152,9 +149,9 @@ class EH : public LoopsForm {
     double f = 0, D = 0, l = 0; // MHz, cm, mm
     double c = 0;               // cylinder length, cm
     double XL1 = 0, XC1 = 0, L1 = 0, C1 = 0, L2 = 0, C2 = 0;
-    double phi = 0, Z = 0, I = 0, VL = 0, VC = 0; // degrees, ohm, A, V, V
-    std::string N1;                               // turns of L1, as shown
-    float N2 = 0;                                 // turns of L2, single precision
+    std::string phi, VL, VC, impedance, current; // degrees, V, V, ohm, A: as shown
+    std::string N1;                              // turns of L1, as shown
+    float N2 = 0;                                // turns of L2, single precision
 };
 
 ETERO_FORM(EH, "frmEH");

@@ -145,10 +145,12 @@ class EHStar : public LoopsForm {
         coil = formatFixed(Nt * p, 1);
         W = Dc * 3.14159 * Nt / 1000; // m
         RL = 9.96e-5 * std::sqrt(f * 1e6) / wi * W / 30.48;
-        eta = roundThroughFixed(100 * Rr / (Rr + RL), 2);
-        etadB = roundThroughFixed(10 * std::log10(eta / 100), 3);
-        K = roundThroughFixed(500.38 / f, 1); // cm of wire
-        Np = roundThroughFixed(K / (0.314 * D), 1);
+        // The efficiency, its decibels and the phasing wire are kept as the
+        // text they are shown with; the turns are rounded as shown.
+        eta = formatFixed(100 * Rr / (Rr + RL), 2);
+        etadB = formatFixed(10 * std::log10(parseLocale(eta) / 100), 3);
+        K = formatFixed(500.38 / f, 1); // cm of wire
+        Np = roundThroughFixed(parseLocale(K) / (0.314 * D), 1);
 
         const double D1 = roundThroughFixed(D, 1);
         caption("lbll", formatFixed(hc, 1));
@@ -169,10 +171,10 @@ class EHStar : public LoopsForm {
         caption("lbllungbobina", "LA TUNING COIL E' LUNGA " + coil + " mm");
         caption("lbllungfilo", "OCCORRONO " + formatFixed(W, -1) + " mt DI FILO");
         caption("lblresperdita", "LA RESISTENZA DI PERDITA E' " + formatFixed(RL, 2) + "  Ohms");
-        caption("lblphasingcoil", "OCCORRONO " + formatLocale(K) + " cm DI FILO PER " +
-                                      formatLocale(Np) + " SPIRE SERRATE");
-        caption("lblefficienza", "IL RENDIMENTO E' CIRCA DEL " + formatLocale(eta) + "  % PARI A " +
-                                     formatLocale(etadB) + " dB");
+        caption("lblphasingcoil",
+                "OCCORRONO " + K + " cm DI FILO PER " + formatLocale(Np) + " SPIRE SERRATE");
+        caption("lblefficienza",
+                "IL RENDIMENTO E' CIRCA DEL " + eta + "  % PARI A " + etadB + " dB");
         show("Label5");
         show("Label11");
     }
@@ -183,7 +185,8 @@ class EHStar : public LoopsForm {
     double h = 0, hc = 0, Cs = 0, Ctot = 0;           // in, cm, pF, pF
     double Lt = 0, Nt = 0, W = 0, RL = 0;             // µH, turns, m, ohm
     std::string coil;                                 // the tuning coil's length as shown, mm
-    double eta = 0, etadB = 0, K = 0, Np = 0;         // %, dB, cm, turns: rounded as shown
+    std::string eta, etadB, K;                        // %, dB, cm of wire: as shown
+    double Np = 0;                                    // turns, rounded as shown
 };
 
 ETERO_FORM(EHStar, "frmEHstar");
