@@ -111,13 +111,13 @@ class Duplicatori : public Form {
     }
 
     void compute() {
-        V = num("txtvolt");
-        I = num("txtassorbimento");
-        f = num("txtfrequenza");
         // The results stay while the inputs change; a refused or failed
         // computation takes away those of the previous one, which no longer
         // belong to the inputs shown.
         blank({"lblvcc", "lblcap"});
+        V = num("txtvolt");
+        I = num("txtassorbimento");
+        f = num("txtfrequenza");
         if (V * I <= 0) return missingData("txtvolt");
         vdc = formatFixed(V * 1.41 * 2, 1);
         caption("lblvcc", "LA TENSIONE CONTINUA E' " + vdc + " VOLT A VUOTO");

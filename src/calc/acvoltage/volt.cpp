@@ -74,11 +74,12 @@ class Volt : public Form {
     }
 
     void compute() {
+        // The results of the previous keystroke do not belong to this input:
+        // a refused or failed computation shows none.
+        blank(kResults);
         const Wave& w = kWaves.at(static_cast<std::size_t>(selected("Option2")));
         x = num("txtinput");
         if (x < 0) {
-            // The results of the previous keystroke do not belong to this input.
-            blank(kResults);
             warn("VALORE NEGATIVO", kErrorTitle);
             return focus("txtinput");
         }

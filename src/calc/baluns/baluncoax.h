@@ -101,7 +101,9 @@ class CoaxBalun : public Form {
         d.polyline({b + 7, longEnd - 4, b + 36, longEnd - 4, b + 36, feed - 9});
         lines::coaxAcross(d, b + 30, 380, feed);
         d.terminal(391, feed);
-        d.slot("Label4", b + 30, feed - 30, 150, 16, 0);
+        // in the three-quarter form, clear of the long section's dimension line
+        d.slot("Label4", threeQuarter_ ? b + 60 : b + 30, feed - 30, threeQuarter_ ? 130 : 150, 16,
+               0);
         d.slot("Label5", b + 30, feed + 12, 150, 16, 0);
     }
 

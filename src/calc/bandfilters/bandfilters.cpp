@@ -127,13 +127,13 @@ void NotchDesigner::schematic() {
 }
 
 void NotchDesigner::compute() {
-    R = num("txtr");
-    f1 = frequency(num("txtf1"));
-    f2 = frequency(num("txtf2"));
     // The values stay while the inputs change; a refused or failed
     // computation takes away those of the previous one, which no longer
     // belong to the inputs shown.
     blank(elementLabels());
+    R = num("txtr");
+    f1 = frequency(num("txtf1"));
+    f2 = frequency(num("txtf2"));
     if (R * f1 * f2 <= 0) return missingData("txtf1");
     if (f1 >= f2) {
         warn(kInverted, kErrorTitle);

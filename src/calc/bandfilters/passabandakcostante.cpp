@@ -66,16 +66,16 @@ class PassaBandaKCostante : public Form {
         d.inductor(140, top, 60, Dir::Right);
         d.capacitor(200, top, 60, Dir::Right);
         d.wire(260, top, 385, top);
-        shuntTank(d, 95, top, bottom, true);
-        shuntTank(d, 305, top, bottom, false);
+        shuntTank(d, 120, top, bottom, true);
+        shuntTank(d, 280, top, bottom, false);
         rails(d, 15, 385, top, bottom);
         d.slot("lblzin", 0, 46, 110, 18);
         d.slot("lbll1", 120, 46, 100, 18, 0);
         d.slot("lblzout", 290, 46, 110, 18, 1);
         d.slot("lblc1", 180, 92, 100, 18, 0);
-        d.slot("lblc2a", 0, 141, 64, 18, 1);
+        d.slot("lblc2a", 0, 141, 90, 18, 1);
         d.slot("lbll2a", 125, 141, 150, 18, 0);
-        d.slot("lblc2b", 336, 141, 64, 18);
+        d.slot("lblc2b", 310, 141, 90, 18);
 
         // T
         const double x = 420;
@@ -115,10 +115,10 @@ class PassaBandaKCostante : public Form {
     }
 
     void compute() {
+        noResults();
         Z = num("txtimpedenza");
         f1 = num("txtf1");
         f2 = num("txtf2");
-        noResults();
         const double product = Z * f1 * f2;
         if (product == 0) return missingData("txtimpedenza");
         if (product < 0) return;

@@ -36,14 +36,9 @@ class InduttanzaSpirale : public Form {
         closeCommand("cmdesci", "E S C I");
         schematic();
 
-        // Every change takes the result away: a result must never stand
-        // beside radii that did not produce it.
+        // Only the turns take the result away; the radii leave it in view
+        // until the next computation.
         onChange("txtnr", [this] { clear(); });
-        onChange("txtr1", [this] { clear(); });
-        onChange("txtr2", [this] {
-            clear();
-            caption("lblraggioesterno", "raggio esterno");
-        });
     }
 
   private:
@@ -89,6 +84,11 @@ class InduttanzaSpirale : public Form {
     }
 
     void compute() {
+        // The earlier result and the sizes on the drawing go first: a
+        // computation that is refused or abandoned must not leave them
+        // standing beside inputs that did not produce them.
+        clear();
+        caption("lblraggioesterno", "raggio esterno");
         const double N = num("txtnr");
         const double r = num("txtr1");
         const double R = num("txtr2");

@@ -47,7 +47,7 @@ class Partitori : public Form {
         d.line(bat - 10, 138, bat + 10, 138).penWidth = 4;
         d.line(bat, 138, bat, bottom);
         d.text(bat - 26, 126, "+", 9, 0);
-        d.slot("lblV", bat + 16, 126, 110, 16, -1);
+        d.slot("lblV", bat + 26, 126, 110, 16, -1);
         d.line(bat, top, x, top);
         d.polyline({155, top - 5, 163, top, 155, top + 5}).penWidth = 1;
         d.slot("lblcorrente", 40, 18, 320, 16, 0);

@@ -18,17 +18,21 @@ struct DroppingCircuit {
     static constexpr double resistorFrom = 80, resistorTo = 190, node = 240, right = 320;
 };
 
-// A diode from (x, y) down `length`, the anode on top: a LED with two
-// arrows for its light, a Zener with the bent ends of its bar.
+// A diode from (x, y) down `length`: a LED conducting downwards, anode on
+// top, with two arrows for its light; a Zener reverse biased, its cathode bar
+// (with the bent ends) on top toward the supply and its anode toward the
+// return wire.
 inline void diodeDown(Drawing& d, double x, double y, double length, Diode kind) {
-    const double body = 20, half = 10, top = y + (length - body) / 2, bar = top + body;
+    const double body = 20, half = 10, top = y + (length - body) / 2, bottom = top + body;
     d.line(x, y, x, top);
-    d.polyline({x - half, top, x + half, top, x, bar, x - half, top});
-    if (kind == Diode::Zener)
-        d.polyline({x - half - 4, bar + 4, x - half, bar, x + half, bar, x + half + 4, bar - 4});
-    else
-        d.line(x - half, bar, x + half, bar);
-    d.line(x, bar, x, y + length);
+    if (kind == Diode::Zener) {
+        d.polyline({x - half, bottom, x + half, bottom, x, top, x - half, bottom});
+        d.polyline({x - half - 4, top + 4, x - half, top, x + half, top, x + half + 4, top - 4});
+    } else {
+        d.polyline({x - half, top, x + half, top, x, bottom, x - half, top});
+        d.line(x - half, bottom, x + half, bottom);
+    }
+    d.line(x, bottom, x, y + length);
     if (kind == Diode::Led)
         for (double dy : {0.0, 9.0}) {
             const double ax = x + half + 2, ay = top + 6 + dy, bx = ax + 12, by = ay - 8;

@@ -79,14 +79,14 @@ class FrmCircuitiRLC : public circuits::NetworkForm {
     }
 
     void compute() {
-        f = static_cast<float>(num("txtF"));
-        L = num("txtL");
-        C = num("txtC");
-        R = num("txtR");
         // The results stay while the inputs change; a refused or failed
         // computation takes away those of the previous one, which no longer
         // belong to the inputs shown.
         blank(kResults);
+        f = static_cast<float>(num("txtF"));
+        L = num("txtL");
+        C = num("txtC");
+        R = num("txtR");
         if (!required(f * L * C * R, "txtR")) return;
         xl = formatPattern(f * 6.283184 * L, "#,##0.##");
         xc = formatPattern(159190 / (f * C), "#,##0.##");

@@ -28,10 +28,12 @@ class FrmRLR : public circuits::NetworkForm {
         schematic();
         closeCommand("cmdchiudi", "C H I U D I");
 
-        // The reactance at the coil goes with the impedance and the angle:
-        // it depends on the inductance and the frequency, so that editing
-        // either leaves no reactance of a previous value on the coil.
-        blankOnInputChange({"lblimp", "lblfi", "lbll"});
+        // Every change blanks the impedance and the angle; the reactance at
+        // the coil goes with a change of R1, R2 or the frequency only, so an
+        // edit of the inductance leaves it standing.
+        blankOnInputChange({"lblimp", "lblfi"});
+        for (const char* field : {"txtr1", "txtR2", "txtf"})
+            onChange(field, [this] { blank({"lbll"}); });
     }
 
   private:
@@ -60,6 +62,10 @@ class FrmRLR : public circuits::NetworkForm {
     }
 
     void compute() {
+        // The reactance that an edit of the inductance left at the coil
+        // belongs to an inductance no longer typed: a computation that is
+        // refused or fails takes it away.
+        blank({"lbll"});
         R1 = num("txtr1");
         L = num("txtl");
         R2 = num("txtR2");

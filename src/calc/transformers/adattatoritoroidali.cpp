@@ -17,17 +17,18 @@ using namespace toroids;
 
 class AdattatoriToroidali : public ToroidTransformer {
   public:
-    AdattatoriToroidali() : ToroidTransformer("frmadattatoritoroidali", data::ironPowderCores()) {}
+    AdattatoriToroidali()
+        : ToroidTransformer("frmadattatoritoroidali", data::ironPowderCores(), 8880) {}
 
   protected:
     void design() override {
         window(" ADATTATORI  D'IMPEDENZA A NUCLEI TOROIDALI IRON POWDER  - SERIE T");
         layoutInTwips();
-        windowSize(9360, 7230);
+        windowSize(inner + 480, 7230);
         coreChoice();
-        frame("Frame1", kColourCodeFrame).hidden().at(240, 960, 8880, 1020);
-        label("lblcolor").at(360, 1260, 8640, 255);
-        label("lblcolore").at(360, 1620, 8640, 255);
+        frame("Frame1", kColourCodeFrame).hidden().at(240, 960, inner, 1020);
+        label("lblcolor").at(360, 1260, inner - 240, 255);
+        label("lblcolore").at(360, 1620, inner - 240, 255);
         endFrame();
         corePrompt("SELEZIONARE UN TOROIDE IDONEO PER FREQUENZA E DIMENSIONI PER USO "
                    "RADIANTISTICO SONO CONSIGLIATE LE MISCELE : 2 - 6 - 12",
@@ -35,12 +36,12 @@ class AdattatoriToroidali : public ToroidTransformer {
         const int notes = inputs(2700, "FREQUENZA DI LAVORO DELL'ANTENNA in MHz",
                                  "IMPEDENZA DELL'ANTENNA in OHM", "IMPEDENZA DEL CAVO in OHM",
                                  "SEPARARE I DECIMALI CON IL PUNTO", [this] { compute(); });
-        label("Label4", kNotABalun).as(Role::Hint).at(240, notes, 8880, 255);
+        label("Label4", kNotABalun).as(Role::Hint).at(240, notes, inner, 255);
         label("Label5",
               "PER QUESTO IMPIEGO SONO PIU'  IDONEI I NUCLEI IN FERRITE DELLA SERIE \"FT\"")
             .as(Role::Hint)
-            .at(240, notes + 360, 8880, 255);
-        closeCommand("cmdesci", "E S C I").at(7800, notes + 840, 1320, 435);
+            .at(240, notes + 360, inner, 255);
+        closeCommand("cmdesci", "E S C I").at(inner - 1080, notes + 840, 1320, 435);
 
         onSelect("cmbnucleo", [this] { selectCore(); });
     }

@@ -17,25 +17,27 @@ using namespace toroids;
 
 class AdattatoriToroidaliFT : public ToroidTransformer {
   public:
-    AdattatoriToroidaliFT() : ToroidTransformer("frmadattatoritoroidaliFT", data::ferriteCores()) {}
+    // Wider than the iron-powder window, so that its longer caption shows whole.
+    AdattatoriToroidaliFT()
+        : ToroidTransformer("frmadattatoritoroidaliFT", data::ferriteCores(), 10320) {}
 
   protected:
     void design() override {
         window(
             " ADATTATORI  D'IMPEDENZA A LARGA BANDA CON NUCLEI TOROIDALI IN FERRITE  - SERIE FT");
         layoutInTwips();
-        windowSize(9360, 6690);
+        windowSize(inner + 480, 6690);
         coreChoice();
-        frame("Frame1").hidden().at(240, 960, 8880, 660);
-        result("lblpermeabilità").at(360, 1260, 8640, 255);
+        frame("Frame1").hidden().at(240, 960, inner, 660);
+        result("lblpermeabilità").at(360, 1260, inner - 240, 255);
         endFrame();
-        result("lblal").at(240, 1740, 8880, 255);
+        result("lblal").at(240, 1740, inner, 255);
         corePrompt("SELEZIONARE UN TOROIDE IDONEO PER FREQUENZA E DIMENSIONI", 2100, 1);
         const int notes =
             inputs(2520, "MINIMA FREQUENZA DI LAVORO  in MHz", "IMPEDENZA PRIMARIA  in OHM",
                    "IMPEDENZA SECONDARIA  in OHM", "", [this] { compute(); });
-        label("Label4", kNotABalun).as(Role::Hint).at(240, notes, 8880, 255);
-        closeCommand("cmdesci", "E S C I").at(7800, notes + 480, 1320, 435);
+        label("Label4", kNotABalun).as(Role::Hint).at(240, notes, inner, 255);
+        closeCommand("cmdesci", "E S C I").at(inner - 1080, notes + 480, 1320, 435);
 
         onSelect("cmbnucleo", [this] { selectCore(); });
     }

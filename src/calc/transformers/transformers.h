@@ -24,21 +24,25 @@ inline constexpr const char* kNotABalun = "DA NON CONFONDERE CON BALUN E UN - UN
 
 class ToroidTransformer : public toroids::CoreForm {
   public:
-    using CoreForm::CoreForm;
+    // `inner`: the width in twips between the window's two margins of 240.
+    ToroidTransformer(std::string name, const data::ToroidCatalogue& catalogue, int inner)
+        : CoreForm(std::move(name), catalogue), inner(inner) {}
 
   protected:
+    const int inner;
+
     // The heading, the list of cores and the size of the chosen one.
     void coreChoice() {
         label("lblhelp1", "CLICCARE SUL TOROIDE SELEZIONATO")
             .as(Role::Title)
             .at(240, 90, 5400, 345);
         coreList().at(240, 480, 2160, 315);
-        result("lbldimensioni").at(2640, 510, 6480, 255);
+        result("lbldimensioni").at(2640, 510, inner - 2400, 255);
     }
 
     // The request to choose a core, `lines` high, at `top`.
     void corePrompt(const char* prompt, int top, int lines) {
-        label("lblhelp", prompt).as(Role::Hint).at(240, top, 8880, 255 * lines);
+        label("lblhelp", prompt).as(Role::Hint).at(240, top, inner, 255 * lines);
     }
 
     // From `top` down: the frequency and the two impedances (the cable
@@ -56,11 +60,11 @@ class ToroidTransformer : public toroids::CoreForm {
             top += 420;
         }
         control("txtimpcavo").initial("50");
-        label("lblpunto", kDecimalsHint).as(Role::Hint).hidden().at(240, top, 8880, 255);
+        label("lblpunto", kDecimalsHint).as(Role::Hint).hidden().at(240, top, inner, 255);
         top += 420;
         command("cmdcalcola", "CALCOLA", std::move(compute)).hidden().at(240, top, 1320, 435);
-        result("lblspireprimario").at(1800, top, 7320, 255);
-        result("lblspiresecondario").at(1800, top + 360, 7320, 255);
+        result("lblspireprimario").at(1800, top, inner - 1560, 255);
+        result("lblspiresecondario").at(1800, top + 360, inner - 1560, 255);
         blankOnInputChange({"lblspireprimario", "lblspiresecondario"});
         return top + 900;
     }
