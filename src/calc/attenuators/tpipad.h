@@ -28,7 +28,7 @@ class TPiPad : public Form {
         label("Label4", "RETE a T").as(Role::OnDrawing);
         label("Label5", "RETE a P GRECO").as(Role::OnDrawing);
         for (const char* name : results())
-            result(name, std::string(name, 4, 2)).as(Role::OnDrawing); // "R1" from "lblR1T"
+            result(name, std::string(name, 3, 2)).as(Role::OnDrawing); // "R1" from "lblR1T"
         result("lblperdita");
         label("Label6", "L'IMPEDENZA D' INGRESSO DEVE ESSERE MAGGIORE O UGUALE ALL'IMPEDENZA D' "
                         "USCITA  QUANDO E' UGUALE NON SI HANNO PERDITE D' INSERZIONE")

@@ -17,6 +17,36 @@ void MatchingForm::openFromCorner(const std::string& companion) {
     openBeside(companion, 180, 180);
 }
 
+void MatchingForm::piSchematic() {
+    label("lblzin", "INPUT").as(Role::OnDrawing);
+    label("lblc1", "C1").as(Role::OnDrawing);
+    label("lbll", "INDUTTANZA").as(Role::OnDrawing);
+    label("lblc2", "C2").as(Role::OnDrawing);
+    label("lblzout", "OUTPUT").as(Role::OnDrawing);
+    // Shunt C1 at the input, the series inductor, shunt C2 at the output.
+    const double top = 50, bottom = 150, in = 20, x1 = 130, x2 = 410, out = 520;
+    Drawing& d = drawing(540, 170);
+    d.terminal(in - 3, top);
+    d.terminal(in - 3, bottom);
+    d.line(in, top, 200, top);
+    d.inductor(200, top, 140, Dir::Right);
+    d.line(340, top, out, top);
+    d.line(in, bottom, out, bottom);
+    d.capacitor(x1, top, bottom - top, Dir::Down);
+    d.capacitor(x2, top, bottom - top, Dir::Down);
+    d.terminal(out + 3, top);
+    d.terminal(out + 3, bottom);
+    for (double x : {x1, x2}) {
+        d.dot(x, top);
+        d.dot(x, bottom);
+    }
+    d.slot("lblzin", in + 6, 91, 96, 18);
+    d.slot("lblc1", x1 + 14, 91, 110, 18);
+    d.slot("lbll", 170, 12, 200, 18, 0);
+    d.slot("lblc2", x2 - 124, 91, 110, 18, 1);
+    d.slot("lblzout", x2 + 14, 91, 96, 18, 1);
+}
+
 void TappedForm::designTapped(const Layout& layout) {
     layout_ = layout;
     window(layout.window);

@@ -23,6 +23,11 @@ class MatchingForm : public Form {
     // This window moves to the top left corner (180, 180 twips), then the
     // companion opens modeless beside it.
     void openFromCorner(const std::string& companion);
+
+    // The low-pass pi network between its input and output terminals, with
+    // its five labels on it: lblzin, lblc1, lbll, lblc2 and lblzout, named
+    // "INPUT", "C1", "INDUTTANZA", "C2" and "OUTPUT" until a result.
+    void piSchematic();
 };
 
 // A tapped step-down circuit: one element across the input (`single`), the

@@ -1,0 +1,37 @@
+#include "threeelement.h"
+
+#include "shell/number/number.h"
+
+namespace etero::rlc {
+
+double degrees(double radians) {
+    return roundThroughPattern(radians * 180 / 3.14159265358979, "#,##0.##");
+}
+
+std::string impedanceCaption(const std::string& shown) {
+    return kImpedance + shown + " Ohm";
+}
+
+void ThreeElementForm::rlcFields() {
+    field("Label1", "RESISTENZA  in Ohm", "txtr");
+    field("Label2", "INDUTTANZA in uH", "txtl");
+    field("Label3", "CAPACITA' in pF", "txtc");
+    field("Label4", "FREQUENZA  in MHz ", "txtf");
+}
+
+double ThreeElementForm::readRlc() {
+    R = num("txtr");
+    L = num("txtl");
+    C = num("txtc");
+    f = num("txtf");
+    return R * L * C * f;
+}
+
+void leads(Drawing& d, double x1, double x2, double y) {
+    d.terminal(x1 - 40, y);
+    d.wire(x1 - 37, y, x1, y);
+    d.terminal(x2 + 40, y);
+    d.wire(x2, y, x2 + 37, y);
+}
+
+} // namespace etero::rlc
