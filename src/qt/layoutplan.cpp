@@ -279,7 +279,8 @@ std::string LayoutPlan::describe() const {
     }
     static const char* places[] = {"none", "beside", "below", "in frame "};
     out += std::string("drawing: ") + places[static_cast<int>(drawing)] + drawingFrame + "\n";
-    out += "commands after row " + std::to_string(commandsAfter) + "\n";
+    out += commandsAtBottom ? std::string("commands at the bottom\n")
+                            : "commands after row " + std::to_string(commandsAfter) + "\n";
     for (const auto& line : commands) {
         out += "commands:";
         for (const std::string& c : line)
@@ -341,9 +342,11 @@ LayoutPlan planLayout(const Form& form) {
 
     const std::vector<PlanRow>& column = plan.rows("");
     plan.commandsAfter = column.size();
+    plan.commandsAtBottom = true;
     for (std::size_t i = column.size(); i > 0; --i)
         if (holdsInput(form, plan, column[i - 1])) {
             plan.commandsAfter = i;
+            plan.commandsAtBottom = false;
             break;
         }
     for (std::size_t i = 0; i < commands.size(); i += kCommandsPerRow)

@@ -42,10 +42,12 @@ struct LayoutPlan {
     std::string drawingFrame; // InFrame: the frame that holds it
     // Rows of commands, the close commands last at the right of the last row.
     // They follow the last row of the window's column that the user fills in
-    // (fields, lists, options), so that results appearing below never move them.
+    // (fields, lists, options), so that results appearing below never move them;
+    // in a window with nothing to fill in, they close the window at the bottom.
     std::vector<std::vector<std::string>> commands;
     std::vector<std::string> closers;
-    std::size_t commandsAfter = 0;   // how many rows of the window's column come before them
+    std::size_t commandsAfter = 0; // how many rows of the window's column come before them
+    bool commandsAtBottom = false;
     std::set<std::string> onDrawing; // controls shown in a slot of the drawing
 
     const std::vector<PlanRow>& rows(const std::string& container) const;

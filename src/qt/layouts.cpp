@@ -111,8 +111,9 @@ void AutoLayout::arrange(const Form& form) {
     outer->setSpacing(12);
 
     QBoxLayout* column = container("");
-    // The commands after the last row the user fills in; the close command
-    // last, at the right.
+    QLayout* commands = nullptr; // when they close the window at the bottom
+    // The commands after the last row the user fills in, or at the bottom;
+    // the close command last, at the right.
     if (!plan_.commands.empty() || !plan_.closers.empty()) {
         auto* rows = new QVBoxLayout;
         rows->setSpacing(6);
@@ -130,7 +131,10 @@ void AutoLayout::arrange(const Form& form) {
                     line->addWidget(widget(c));
             rows->addLayout(line);
         }
-        column->insertLayout(static_cast<int>(plan_.commandsAfter), rows);
+        if (plan_.commandsAtBottom)
+            commands = rows;
+        else
+            column->insertLayout(static_cast<int>(plan_.commandsAfter), rows);
     }
     column->addStretch(1);
     SchematicView* schematic = view_.schematic();
@@ -152,6 +156,7 @@ void AutoLayout::arrange(const Form& form) {
         outer->addLayout(column, 1);
         break;
     }
+    if (commands) outer->addLayout(commands);
 }
 
 // The rows of one container, top to bottom: the window's column, or a frame's inside.

@@ -244,8 +244,9 @@ QRectF SchematicView::target() const {
     if (used_.width() <= 0 || used_.height() <= 0) return {};
     const double scale = std::min(width() / used_.width(), height() / used_.height());
     const double w = used_.width() * scale, h = used_.height() * scale;
-    return QRectF((width() - w) / 2 - used_.left() * scale,
-                  (height() - h) / 2 - used_.top() * scale, drawing_.width() * scale,
+    // On whole pixels: slots the drawing sets edge to edge stay so.
+    return QRectF(std::round((width() - w) / 2 - used_.left() * scale),
+                  std::round((height() - h) / 2 - used_.top() * scale), drawing_.width() * scale,
                   drawing_.height() * scale);
 }
 

@@ -103,7 +103,7 @@ TEST(LayoutPlan, EachRuleMakesItsRow) {
                             "close: cmdesci\n");
 }
 
-TEST(LayoutPlan, DrawingGoesBelowWhenWideOrBesideATallEnoughColumn) {
+TEST(LayoutPlan, DrawingAndCommandsFindTheirPlace) {
     auto place = [](double w, double h, int fields) {
         WithDrawing form(w, h, fields);
         form.build();
@@ -113,6 +113,10 @@ TEST(LayoutPlan, DrawingGoesBelowWhenWideOrBesideATallEnoughColumn) {
     EXPECT_EQ(place(400, 150, 6), Place::Below);  // twice as wide as tall
     EXPECT_EQ(place(300, 350, 1), Place::Below);  // one field beside a tall drawing
     EXPECT_EQ(place(300, 250, 6), Place::Beside); // a column as tall as half the drawing
+    // With nothing to fill in, the commands close the window at the bottom.
+    WithDrawing page(300, 250, 0);
+    page.build();
+    EXPECT_TRUE(qt::planLayout(page).commandsAtBottom);
 }
 
 class Layout : public ::testing::Test {
