@@ -43,6 +43,10 @@ class MultigammaOtt : public DipoleForm {
   private:
     void compute() {
         hide("lblavviso");
+        // The window keeps its results while the bands are edited, so each
+        // computation first takes down those of the last one: a refusal or a
+        // fault must not leave them beside bands that did not produce them.
+        blank({"lblA", "lblB", "lblcapacita", "lblinduttanza", "lblxl", "lblxc"});
         F1 = num("txtF1");
         F2 = num("txtF2");
         if (F1 * F2 == 0) return missingData("txtF1");

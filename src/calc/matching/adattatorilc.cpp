@@ -158,6 +158,18 @@ class FrmAdattatoriLC : public MatchingForm {
             // The same four formulas either way, with the lower impedance as lo.
             const bool stepUp = Zin < Zout;
             const double lo = stepUp ? Zin : Zout, hi = stepUp ? Zout : Zin, D = hi - lo;
+            // All four results are computed before anything is shown: a fault
+            // stops the handler here and leaves the description, the pictures
+            // and the results kept for the equal-impedance case as the last
+            // complete computation left them.
+            const double c1 = checked(159150 / (f * std::sqrt(lo * D)));
+            const double l1 = checked(hi / (6.28 * f) * std::sqrt(lo / D));
+            const double c2 = checked(159155 / (f * hi) * std::sqrt(D / lo));
+            const float l2 = checked(static_cast<float>(std::sqrt(lo * D) / (6.28 * f)));
+            C1 = c1;
+            L1 = l1;
+            C2 = c2;
+            L2 = l2;
             if (stepUp) {
                 caption("lbldescrizione", "  PASSA ALTO IN SALITA                             "
                                           "PASSA BASSO IN SALITA");
@@ -167,14 +179,6 @@ class FrmAdattatoriLC : public MatchingForm {
             }
             showAll({"Image1", "Image2"}, stepUp);
             showAll({"Image3", "Image4"}, !stepUp);
-            // Each result is kept only once computed: a fault stops the
-            // handler at its formula and leaves that result and the following
-            // ones as the last computation left them, for the equal-impedance
-            // case to write again.
-            C1 = checked(159150 / (f * std::sqrt(lo * D)));
-            L1 = checked(hi / (6.28 * f) * std::sqrt(lo / D));
-            C2 = checked(159155 / (f * hi) * std::sqrt(D / lo));
-            L2 = checked(static_cast<float>(std::sqrt(lo * D) / (6.28 * f)));
             show("Frame1");
         }
         caption("lblc1", "LA CAPACITA' E' " + formatFixed(C1, 1) + " pF");

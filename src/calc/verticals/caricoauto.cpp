@@ -59,6 +59,10 @@ class CaricoAuto : public Form {
     }
 
     void compute() {
+        // The results stay while the inputs are edited, so each computation
+        // first takes down those of the last one: a refusal or a fault must
+        // not leave them beside inputs that did not produce them.
+        blank({"lblspireL1", "lblspire2"});
         f = num("txtf");
         D = num("txtdiambobina");
         H = num("txtlungantenna");

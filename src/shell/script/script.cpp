@@ -223,6 +223,9 @@ bool ScriptCommands::line(const std::string& text, int number) {
     std::size_t start = text.find_first_not_of(" \t\r");
     if (start == std::string::npos || text[start] == '#') return true;
     try {
+        // Every word of a line may be echoed in the output, which must stay
+        // valid UTF-8: a line with malformed bytes is refused as a whole.
+        if (!json::validUtf8(text)) throw ScriptError("the line is not valid UTF-8");
         command(text.substr(start));
         return true;
     } catch (const std::exception& e) {
