@@ -34,4 +34,20 @@ void leads(Drawing& d, double x1, double x2, double y) {
     d.wire(x2, y, x2 + 37, y);
 }
 
+Drawing& seriesPairWithAcross(Drawing& d, Element across) {
+    const double left = 70, right = 310, top = 35, bottom = 115, mid = 75;
+    leads(d, left, right, mid);
+    d.wire(left, top, left, bottom);
+    d.wire(right, top, right, bottom);
+    d.dot(left, mid);
+    d.dot(right, mid);
+    d.wire(left, top, 90, top);
+    d.resistor(90, top, 80, Dir::Right);
+    d.wire(170, top, 210, top);
+    d.inductor(210, top, 80, Dir::Right);
+    d.wire(290, top, right, top);
+    circuits::drawElement(d, across, left, bottom, right - left, Dir::Right);
+    return d;
+}
+
 } // namespace etero::rlc
