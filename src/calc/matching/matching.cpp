@@ -17,6 +17,14 @@ void MatchingForm::openFromCorner(const std::string& companion) {
     openBeside(companion, 180, 180);
 }
 
+void MatchingForm::piInputs(const char* qCaption, std::function<void()> compute) {
+    field("Label1", "IMPEDENZA IN ENTRATA in OHM", "txtinput", "Zin > Zout  e < 6000");
+    field("Label2", " IMPEDENZA D'USCITA  in OHM", "txtout", "Zin > Zout").initial("50");
+    field("Label3", qCaption, "txtq").initial("12.3");
+    field("Label4", "FREQUENZA DI LAVORO in MHz", "txtfrequenza");
+    command("cmdcalcola", "CALCOLA", std::move(compute));
+}
+
 void MatchingForm::piSchematic() {
     label("lblzin", "INPUT").as(Role::OnDrawing);
     label("lblc1", "C1").as(Role::OnDrawing);

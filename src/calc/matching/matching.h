@@ -6,6 +6,7 @@
 
 #include "shell/form/form.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,11 @@ class MatchingForm : public Form {
     // This window moves to the top left corner (180, 180 twips), then the
     // companion opens modeless beside it.
     void openFromCorner(const std::string& companion);
+
+    // The pi network's four inputs, which piReactances() reads: the input
+    // and output impedances (txtinput, txtout), the loaded Q (txtq, named by
+    // `qCaption`) and the frequency (txtfrequenza); then the CALCOLA command.
+    void piInputs(const char* qCaption, std::function<void()> compute);
 
     // The low-pass pi network between its input and output terminals, with
     // its five labels on it: lblzin, lblc1, lbll, lblc2 and lblzout, named

@@ -16,11 +16,7 @@ class FrmPiNetwork : public MatchingForm {
   protected:
     void design() override {
         window("RETE PASSA BASSO A PI GRECO COME ADATTATORE D' IMPEDENZA");
-        field("Label1", "IMPEDENZA IN ENTRATA in OHM", "txtinput", "Zin > Zout  e < 6000");
-        field("Label2", " IMPEDENZA D'USCITA  in OHM", "txtout", "Zin > Zout").initial("50");
-        field("Label3", "FATTORE DI MERITO Q  da ca 8 a 15", "txtq").initial("12.3");
-        field("Label4", "FREQUENZA DI LAVORO in MHz", "txtfrequenza");
-        command("cmdcalcola", "CALCOLA", [this] { compute(); });
+        piInputs("FATTORE DI MERITO Q  da ca 8 a 15", [this] { compute(); });
 
         piSchematic();
 

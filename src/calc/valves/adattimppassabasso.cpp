@@ -19,11 +19,7 @@ class AdattImpPassaBasso : public matching::MatchingForm {
     void design() override {
         window("RETE PASSA BASSO A PI GRECO COME ADATTATORE D' IMPEDENZA PER STADIO D'USCITA A "
                "VALVOLA");
-        field("Label1", "IMPEDENZA IN ENTRATA in OHM", "txtinput", "Zin > Zout  e < 6000");
-        field("Label2", " IMPEDENZA D'USCITA  in OHM", "txtout", "Zin > Zout").initial("50");
-        field("Label3", "FATTORE DI MERITO  \" Q \" da 12 a 14", "txtq").initial("12.3");
-        field("Label4", "FREQUENZA DI LAVORO in MHz", "txtfrequenza");
-        command("cmdcalcola", "CALCOLA", [this] { compute(); });
+        piInputs("FATTORE DI MERITO  \" Q \" da 12 a 14", [this] { compute(); });
         piSchematic();
         frame("Frame1").hidden();
         result("lblprimoc");
