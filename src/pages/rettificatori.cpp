@@ -39,6 +39,13 @@ class Cell {
     void diodeUp(double x, double from, double to) {
         diode(d_, x_ + x, y_ + to, from - to, Dir::Down, true);
     }
+    // Two diodes up the column at x from the negative rail to the positive
+    // one, joined at the height of the centre tap.
+    void diodeColumn(double x) {
+        diodeUp(x, minus, C);
+        diodeUp(x, C, plus);
+        dot(x, C);
+    }
     // An electrolytic down the column at x from `top` (positive) to `bottom`.
     void capacitor(double x, double top, double bottom) {
         electrolytic(d_, x_ + x, y_ + top, bottom - top, Dir::Down, true);
@@ -124,11 +131,8 @@ void fullWave(Cell& c) {
 // Four diodes in two columns between the rails; T feeds the first column's
 // middle, B the second's, passing under the first column's lower diode.
 void bridge(Cell& c) {
-    for (double x : {110.0, 145.0}) {
-        c.diodeUp(x, Cell::minus, Cell::C);
-        c.diodeUp(x, Cell::C, Cell::plus);
-        c.dot(x, Cell::C);
-    }
+    for (double x : {110.0, 145.0})
+        c.diodeColumn(x);
     c.path({Cell::winding, Cell::T, 96, Cell::T, 96, Cell::C, 110, Cell::C});
     c.path({Cell::winding, Cell::B, Cell::winding, 276, 128, 276, 128, Cell::C, 145, Cell::C});
     c.line(110, Cell::plus, Cell::out, Cell::plus);
@@ -198,9 +202,7 @@ void halfWaveDoubler(Cell& c) {
 
 void fullWaveDoubler(Cell& c) {
     c.transformer("DUPLICATORE AD ONDA INTERA");
-    c.diodeUp(110, Cell::minus, Cell::C);
-    c.diodeUp(110, Cell::C, Cell::plus);
-    c.dot(110, Cell::C);
+    c.diodeColumn(110);
     c.path({Cell::winding, Cell::T, 96, Cell::T, 96, Cell::C, 110, Cell::C});
     c.capacitor(170, Cell::plus, Cell::C);
     c.capacitor(170, Cell::C, Cell::minus);
