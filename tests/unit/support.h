@@ -41,14 +41,21 @@ struct Program : ::testing::Test {
     }
 
     // Clicking `command` of the open `form` opens `companion` modeless in
-    // front, and leaves `form` where it was; both windows are closed after.
-    void expectCompanionInPlace(const std::string& form, const std::string& command,
-                                const std::string& companion) {
-        const Twips before = app.openedForm(form).geometry();
+    // front.
+    void expectCompanionOpens(const std::string& form, const std::string& command,
+                              const std::string& companion) {
         app.click(form, command);
         ASSERT_TRUE(app.isOpen(companion));
         EXPECT_EQ(modeOf(companion), Mode::Modeless);
         EXPECT_EQ(app.windows().front().form->name(), companion);
+    }
+
+    // Clicking `command` of the open `form` opens `companion` modeless in
+    // front, and leaves `form` where it was; the companion is closed after.
+    void expectCompanionInPlace(const std::string& form, const std::string& command,
+                                const std::string& companion) {
+        const Twips before = app.openedForm(form).geometry();
+        ASSERT_NO_FATAL_FAILURE(expectCompanionOpens(form, command, companion));
         EXPECT_EQ(app.openedForm(form).geometry().left, before.left);
         EXPECT_EQ(app.openedForm(form).geometry().top, before.top);
         app.close(companion);
@@ -58,10 +65,7 @@ struct Program : ::testing::Test {
     // front; `form` then stands at `self` and the companion at `other`.
     void expectCompanionAt(const std::string& form, const std::string& command,
                            const std::string& companion, Corner self, Corner other) {
-        app.click(form, command);
-        ASSERT_TRUE(app.isOpen(companion));
-        EXPECT_EQ(modeOf(companion), Mode::Modeless);
-        EXPECT_EQ(app.windows().front().form->name(), companion);
+        ASSERT_NO_FATAL_FAILURE(expectCompanionOpens(form, command, companion));
         const Twips& at = app.openedForm(form).geometry();
         EXPECT_EQ(at.left, self.left);
         EXPECT_EQ(at.top, self.top);

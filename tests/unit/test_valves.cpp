@@ -92,10 +92,7 @@ TEST_F(Valves, ThePlateImpedanceAndThePiNetworkOpenEachOther) {
         SCOPED_TRACE(std::string(c.form) + " " + c.command);
         app.open(c.form, Mode::Modeless);
         app.openedForm(c.form).placeAt(2000, 2000);
-        app.click(c.form, c.command);
-        ASSERT_TRUE(app.isOpen(c.companion));
-        EXPECT_EQ(modeOf(c.companion), Mode::Modeless);
-        EXPECT_EQ(app.windows().front().form->name(), c.companion);
+        ASSERT_NO_FATAL_FAILURE(expectCompanionOpens(c.form, c.command, c.companion));
         EXPECT_EQ(app.openedForm(c.form).geometry().left, 180);
         EXPECT_EQ(app.openedForm(c.form).geometry().top, 180);
         app.close(c.companion);
