@@ -7,7 +7,15 @@
 // desktop program (offscreen) and, at each `dump F`, renders the window of F
 // as it is at that moment to OUTDIR/<F>-<n>.png: a way to look at results,
 // messages aside, exactly as a user would see them.
+//
+// etero-gallery --check [--script PATH]: the layout check (qt/layoutcheck.h)
+// instead of pictures, over every calculator window as it opens, or over the
+// windows of the script PATH (every *.script below PATH when it is a
+// directory) at each `dump` and at the script's end, where a control that
+// moved since its window opened is a problem too. One line per problem, then
+// the number of windows checked; the exit status is 1 when any was found.
 #include "qt/formview.h"
+#include "qt/layoutcheck.h"
 #include "qt/program.h"
 #include "qt/snapshot.h"
 #include "qt/style.h"
@@ -17,7 +25,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QPointer>
 #include <QTextStream>
 
 #include <cstdio>
@@ -25,6 +36,8 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -78,13 +91,108 @@ int renderScript(const char* scriptPath, const QString& outDir) {
     return commands.run(script);
 }
 
+// What the check found so far: each problem once, however often it is seen.
+struct CheckReport {
+    std::set<std::string> seen;
+    int windows = 0;
+    void add(const std::vector<etero::qt::LayoutProblem>& problems) {
+        ++windows;
+        for (const auto& p : problems)
+            if (seen.insert(p.line()).second) std::printf("%s\n", p.line().c_str());
+    }
+};
+
+// Every calculator window as it opens, each in a fresh program.
+void checkOpening(CheckReport& report) {
+    for (const std::string& name : etero::allForms()) {
+        etero::qt::Program program({/*suspendModal=*/false, /*interactive=*/false});
+        program.host().onEnded = [] {};
+        program.start();
+        program.host().input([&] { program.app().open(name, catalogueMode(name)); });
+        etero::qt::FormView* view = program.host().view(name);
+        if (!view || !program.host().errors().empty()) {
+            report.add({{name, {}, "could not be shown"}});
+            continue;
+        }
+        report.add(etero::qt::checkLayout(*view, program.app().openedForm(name)));
+    }
+}
+
+// The windows of one script, in the states it leaves them in.
+void checkScript(const QString& path, CheckReport& report) {
+    std::ifstream script(path.toStdString());
+    if (!script) {
+        report.add({{path.toStdString(), {}, "cannot be read"}});
+        return;
+    }
+    etero::qt::Program program({/*suspendModal=*/false, /*interactive=*/false});
+    program.host().onEnded = [] {};
+    program.start();
+    // Each window's placement as it opened; a window opened again starts anew.
+    std::map<std::string, std::pair<QPointer<etero::qt::FormView>, etero::qt::Placement>> opened;
+    auto check = [&](etero::Form& form) {
+        etero::qt::FormView* view = program.host().view(form.name());
+        if (!view || form.name() == etero::kMainWindow) return;
+        auto it = opened.find(form.name());
+        report.add(etero::qt::checkLayout(
+            *view, form,
+            it != opened.end() && it->second.first == view ? &it->second.second : nullptr));
+    };
+    etero::ScriptCommands commands(program.app(), [](const std::string&) {});
+    commands.onDump = check;
+    std::string text;
+    int number = 0;
+    while (std::getline(script, text)) {
+        commands.line(text, ++number);
+        if (program.app().ended()) break;
+        for (const etero::OpenWindow& w : program.app().windows()) {
+            etero::qt::FormView* view = program.host().view(w.form->name());
+            auto& [known, place] = opened[w.form->name()];
+            if (view && known != view) {
+                known = view;
+                place = etero::qt::placement(*view, *w.form);
+            }
+        }
+    }
+    if (!program.app().ended())
+        for (const etero::OpenWindow& w : program.app().windows())
+            check(*w.form);
+}
+
+int runCheck(const char* scriptPath) {
+    CheckReport report;
+    if (!scriptPath) {
+        checkOpening(report);
+    } else {
+        QStringList scripts;
+        const QString path = QString::fromLocal8Bit(scriptPath);
+        if (QFileInfo(path).isDir()) {
+            QDirIterator it(path, {QStringLiteral("*.script")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext())
+                scripts << it.next();
+            scripts.sort();
+        } else {
+            scripts << path;
+        }
+        for (const QString& s : scripts)
+            checkScript(s, report);
+    }
+    std::printf("%d windows checked, %zu problems\n", report.windows, report.seen.size());
+    return report.seen.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool scripted = argc == 4 && std::string(argv[1]) == "--script";
-    if (argc != 2 && !scripted) {
-        std::fprintf(stderr,
-                     "usage: etero-gallery OUTDIR\n       etero-gallery --script FILE OUTDIR\n");
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const bool check = !args.empty() && args[0] == "--check";
+    const bool checkScripts = check && args.size() == 3 && args[1] == "--script";
+    const bool scripted = args.size() == 3 && args[0] == "--script";
+    if (!(check && (args.size() == 1 || checkScripts)) && args.size() != 1 && !scripted) {
+        std::fprintf(stderr, "usage: etero-gallery OUTDIR\n"
+                             "       etero-gallery --script FILE OUTDIR\n"
+                             "       etero-gallery --check [--script FILE|DIR]\n");
         return 2;
     }
     // No display needed: the windows are drawn offscreen.
@@ -93,6 +201,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     etero::qt::applyStyle(application);
+    if (check) return runCheck(checkScripts ? argv[3] : nullptr);
 
     const QString outDir = QString::fromLocal8Bit(argv[argc - 1]);
     if (!QDir().mkpath(outDir)) {

@@ -106,6 +106,11 @@ QWidget* FormView::makeControl(const Control& c, QWidget* parent) {
     case Kind::Combo: {
         auto* combo = new QComboBox(parent);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // The prompt a list shows before a choice ("TOROIDI") is an invitation,
+        // not a disabled control: it is written in the colour of any text.
+        QPalette palette = combo->palette();
+        palette.setColor(QPalette::PlaceholderText, palette.color(QPalette::ButtonText));
+        combo->setPalette(palette);
         connect(combo, &QComboBox::activated, this, [this, n](int index) {
             host_.input([&] { host_.app().select(name_, n, index); });
         });
@@ -265,7 +270,8 @@ void FormView::syncControl(const Control& c, QWidget* w) {
     case Kind::Timer:
         break;
     }
-    if (w->isHidden() == c.visible) w->setVisible(c.visible);
+    const bool shown = c.visible && !shownElsewhere_.count(c.name);
+    if (w->isHidden() == shown) w->setVisible(shown);
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
     const QString tip = toQString(c.tooltip);
     if (w->toolTip() != tip) w->setToolTip(tip);
@@ -283,7 +289,7 @@ void FormView::styleControl(const Control& c, QWidget* w) {
     font.setBold(c.bold || c.role == Role::Result || c.role == Role::Title);
     if (font != w->font()) w->setFont(font);
     const bool onDrawing = schematic_ && w->parentWidget() == schematic_;
-    const QString css = styleSheetFor(c, onDrawing);
+    const QString css = styleSheetFor(c, onDrawing, compactResults());
     if (w->styleSheet() != css) w->setStyleSheet(css);
 }
 

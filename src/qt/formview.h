@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <map>
+#include <set>
 #include <string>
 
 class QLabel;
@@ -47,6 +48,8 @@ class FormView : public QWidget {
     QWidget* makeControl(const Control& c, QWidget* parent);
     // The text an option or check box shows for its caption.
     virtual QString buttonText(const Control& c, QWidget* w) const;
+    // Result boxes no taller than their text (windows with designed places).
+    virtual bool compactResults() const { return false; }
     virtual void syncGeometry(const Form&) {}
     virtual void afterSync(const Form&) {}
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +57,8 @@ class FormView : public QWidget {
     QtHost& host_;
     std::map<std::string, QWidget*> widgets_;
     SchematicView* schematic_ = nullptr;
+    // Controls another widget shows for them: their own widgets stay hidden.
+    std::set<std::string> shownElsewhere_;
 
   private:
     void syncControl(const Control& c, QWidget* w);

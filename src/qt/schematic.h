@@ -50,6 +50,7 @@ class SchematicView : public QWidget {
     QRectF target() const;
     void placeSlots();
     Drawing drawing_;
+    QRectF used_; // the part of the canvas the widget shows
     std::vector<std::pair<Slot, QWidget*>> slots_;
     std::set<std::string> hidden_;
 };

@@ -64,7 +64,7 @@ void applyRoleFont(const Control& c, QWidget* w) {
     }
 }
 
-QString styleSheetFor(const Control& c, bool onDrawing) {
+QString styleSheetFor(const Control& c, bool onDrawing, bool compact) {
     const QString fore = hex(c.forecolor);
     const QString back =
         c.backcolor ? QStringLiteral("background:%1;").arg(hex(*c.backcolor)) : QString();
@@ -73,8 +73,9 @@ QString styleSheetFor(const Control& c, bool onDrawing) {
         // An empty result shows no box: it is not mistaken for a field to fill in.
         if (c.role == Role::Result && !onDrawing && !c.caption.empty())
             return QStringLiteral("QLabel{color:%1;background:%2;border:1px solid #b8ae96;"
-                                  "border-radius:3px;padding:2px 6px;}")
-                .arg(fore, c.backcolor ? hex(*c.backcolor) : QStringLiteral("#fffcf2"));
+                                  "border-radius:3px;padding:%3;}")
+                .arg(fore, c.backcolor ? hex(*c.backcolor) : QStringLiteral("#fffcf2"),
+                     compact ? QStringLiteral("0px 4px") : QStringLiteral("2px 6px"));
         return QStringLiteral("QLabel{color:%1;%2}").arg(fore, back);
     case Kind::Text:
         if (c.forecolor == kBlack && !c.backcolor) return {};

@@ -15,7 +15,8 @@ namespace etero::qt {
 void applyStyle(QApplication& app);
 // The font a control's role asks for (before the model's own size and weight).
 void applyRoleFont(const Control& c, QWidget* w);
-// The style sheet of a control: the model's colours, and the frame of a result.
-QString styleSheetFor(const Control& c, bool onDrawing);
+// The style sheet of a control: the model's colours, and the frame of a
+// result (`compact`: no taller than the text, for designed places).
+QString styleSheetFor(const Control& c, bool onDrawing, bool compact = false);
 
 } // namespace etero::qt

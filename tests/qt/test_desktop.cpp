@@ -3,6 +3,7 @@
 // renderer's layout, designed geometry, printing and program end.
 #include "qt/calculatorview.h"
 #include "qt/formview.h"
+#include "qt/layouts.h"
 #include "qt/mainview.h"
 #include "qt/program.h"
 #include "shell/app/catalogue.h"
@@ -396,11 +397,14 @@ TEST_F(Desktop, InputCaptionsStandBesideTheirFieldsAndTabOrderFollowsTheDesign) 
         EXPECT_LT(l.right(), f.left()) << label;
         EXPECT_LE(std::abs(l.center().y() - f.center().y()), 4) << label;
     }
-    // The command row is below everything else, the close command last at the right.
+    // The command row follows the last field, above the results that appear
+    // later and the hints; the close command last at the right.
     const QRect calc = v->controlWidget("cmdcalcola")->geometry();
     const QRect close = v->controlWidget("cdmesci")->geometry();
     EXPECT_GT(close.left(), calc.right());
-    EXPECT_GT(calc.top(), v->controlWidget("Label1")->geometry().bottom());
+    EXPECT_GT(calc.top(), v->controlWidget("txtinput2")->geometry().bottom());
+    EXPECT_LT(calc.bottom(), v->controlWidget("lblinput(4)")->geometry().top());
+    EXPECT_LT(calc.bottom(), v->controlWidget("Label1")->geometry().top());
     const std::vector<std::string> order{"Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)",
                                          "Option1(4)", "Option1(5)", "txtinput1",  "txtinput2",
                                          "cmdcalcola", "cdmesci"};
@@ -447,14 +451,22 @@ TEST_F(Desktop, DesignedLayoutFollowsTwipsAndTheWindowFollowsTheModel) {
     open("tstdisegno");
     auto* v = qobject_cast<qt::CalculatorView*>(view("tstdisegno"));
     ASSERT_TRUE(v && v->absoluteLayout());
-    EXPECT_EQ(v->controlWidget("Label1")->geometry(), QRect(10, 10, 200, 17));
+    const qt::TwipsLayout& twips = *v->twipsLayout();
+    // Every control at its designed place, scaled alike, the design's
+    // top-left corner at the margin every window has.
+    EXPECT_GE(twips.scale(), 1.0);
+    const QRect label = v->controlWidget("Label1")->geometry();
+    EXPECT_EQ(label, twips.toPixels({150, 150, 3000, 255}));
+    EXPECT_EQ(label.topLeft(), QPoint(qt::kMargin, qt::kMargin));
     // Inside a frame a place is still given in window coordinates.
-    EXPECT_EQ(v->controlWidget("Option1(0)")->geometry(), QRect(10, 20, 133, 20));
-    EXPECT_EQ(v->size(), qt::CalculatorView::clientSize(6000, 4500));
+    const QRect frame = twips.toPixels({150, 600, 3000, 1500});
+    EXPECT_EQ(v->controlWidget("Option1(0)")->geometry(),
+              twips.toPixels({300, 900, 2000, 300}).translated(-frame.topLeft()));
+    EXPECT_EQ(v->size(), twips.clientSize(6000, 4500));
     // The label below the window's height is out of sight until it grows.
     EXPECT_GT(v->controlWidget("Label2")->geometry().top(), v->height());
     click("tstdisegno", "cmdcresci");
-    EXPECT_EQ(v->size(), qt::CalculatorView::clientSize(6000, 7500));
+    EXPECT_EQ(v->size(), twips.clientSize(6000, 7500));
     EXPECT_LT(v->controlWidget("Label2")->geometry().bottom(), v->height());
     EXPECT_EQ(v->pos(), FormView::screenPoint(1500, 1500));
 }

@@ -83,8 +83,11 @@ TEST_P(EveryForm, LabelsOnTheSchematicHaveTheirPlaces) {
         EXPECT_LE(s.x + s.width, d.width()) << s.control;
         EXPECT_LE(s.y + s.height, d.height()) << s.control;
     }
-    for (const Control& c : f.controls())
-        if (c.role == Role::OnDrawing) EXPECT_EQ(placed.count(c.name), 1u) << c.name;
+    for (const Control& c : f.controls()) {
+        if (c.role == Role::OnDrawing) {
+            EXPECT_EQ(placed.count(c.name), 1u) << c.name;
+        }
+    }
     for (const Shape& s : d.shapes()) {
         std::vector<double> xs{s.x1, s.x2}, ys{s.y1, s.y2};
         for (std::size_t i = 0; i + 1 < s.points.size(); i += 2) {

@@ -49,7 +49,8 @@ class Quad2Elementi : public LiveForm {
         const double rl = 40, rr = 210, half = 85;     // reflector
         const double dl = 300, dr = 463, dHalf = 81.5; // radiator
         const double rc = (rl + rr) / 2, dc = (dl + dr) / 2;
-        Shape& boom = d.line(rc, midY, dc, midY);
+        // The boom runs through the centres of both loops and a little beyond.
+        Shape& boom = d.line(rl - 15, midY, dr + 15, midY);
         boom.pen = kBoom;
         boom.penWidth = 5;
         conductor(d, {rc - 6, midY + half, rl, midY + half, rl, midY - half, rr, midY - half, rr,

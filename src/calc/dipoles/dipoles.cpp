@@ -35,10 +35,12 @@ void centreFeed(Drawing& d, double x, double y, double drop) {
 void trap(Drawing& d, double x, double y) {
     const double half = 16;
     d.inductor(x - half, y, 2 * half, Dir::Right, 3);
-    // the capacitor across the coil, above it
-    d.line(x - half, y, x - half, y - 16);
-    d.line(x + half, y, x + half, y - 16);
-    d.capacitor(x - half, y - 16, 2 * half, Dir::Right);
+    // the capacitor across the coil, high enough above it that its plates
+    // stay clear of the turns
+    const double bridge = 22;
+    d.line(x - half, y, x - half, y - bridge);
+    d.line(x + half, y, x + half, y - bridge);
+    d.capacitor(x - half, y - bridge, 2 * half, Dir::Right);
 }
 
 void dimension(Drawing& d, double x1, double x2, double y, double tickTo, const std::string& label,

@@ -66,9 +66,10 @@ class TrasformaTubi : public Form {
         d.arrowLine(x1 - 18, 52, x1 - 18, 148); // d1: inside the outer tube
         d.arrowLine(x2 - 18, 82, x2 - 18, 118); // d2: across the inner tube
         d.arrowLine(x1, 32, x2, 32);
-        // The line: the inner tube to the inner conductor, the outer to the shield.
-        d.line(x2, 100, 400, 100);
-        d.polyline({x2, 140, 350, 140, 350, 110, 380, 110});
+        // The line: the inner tube to the inner conductor where it stands out
+        // of the cable, the outer tube to the shield, met at its lower side.
+        d.line(x2, 100, 372, 100);
+        d.polyline({x2, 140, 395, 140, 395, 109});
         coaxAcross(d, 380, 440, 100);
         d.slot("lbllung", x1, 12, x2 - x1, 16, 0);
         d.slot("lbld1", 0, 92, x1 - 22, 16, 1);

@@ -85,13 +85,15 @@ class MisureInglesi : public Form {
         label("Label2", "1 PIEDE (1') = 12 POLLICI = 30,48006 cm").as(Role::Hint);
         frame("Frame1", " Frazioni inglesi ordinarie ").tip("frazioni di uso comune");
         label("Label3", "In pollice").as(Role::Caption);
+        // The fractions and their millimetres, word for word in two lines,
+        // shown as one table.
         label("Label4", "1/16  1/8  3/16  1/4  5/16  3/8  7/16  1/2  9/16  5/8  11/16 3/4  13/16 "
                         "7/8  15/16")
-            .as(Role::Hint);
+            .as(Role::TableRow);
         label("Label5", "in mm").as(Role::Caption);
         label("Label6", "1.599  3.175  4.700  6.350  7.937  9.525 11.112  12.70  14.288  15.875 "
                         "17.463  19.050  20.638  22.225 23.813")
-            .as(Role::Hint);
+            .as(Role::TableRow);
         endFrame();
         command("cmdaltreconversioni", "Altre conversioni", [this] { others(); });
         closeCommand("cmdchiudi", "CHIUDI");

@@ -1,5 +1,5 @@
-// The forms built so far register themselves by name; every other form of
-// the catalogue opens as a placeholder.
+// Every form of the program registers itself by name; the open operation
+// creates a form from its registered factory the first time it is opened.
 #pragma once
 
 #include "shell/form/form.h"
@@ -15,7 +15,8 @@ using FormFactory = std::function<std::unique_ptr<Form>()>;
 
 bool registerForm(const std::string& name, FormFactory factory);
 bool isRegistered(const std::string& name);
-std::unique_ptr<Form> createForm(const std::string& name); // a placeholder when not registered
+// UsageError for a name that no form registered.
+std::unique_ptr<Form> createForm(const std::string& name);
 
 } // namespace etero
 

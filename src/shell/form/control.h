@@ -43,6 +43,10 @@ enum class Role {
     Title,     // a heading inside the window
     OnDrawing, // a label placed on the schematic
     Close,     // the close command
+    // A label whose caption is one line of a table: its blank-separated words
+    // are cells that line up with the words of the table's other lines. The
+    // caption label just before it, if any, heads the line.
+    TableRow,
 };
 
 struct Control {

@@ -50,6 +50,15 @@ Shape& Drawing::text(double x, double y, std::string str, double points, int ali
     return add(std::move(s));
 }
 
+Shape& Drawing::text(double x, double y, std::string str, double points, Anchor anchor) {
+    return text(x, y, std::move(str), points, static_cast<int>(anchor));
+}
+
+Drawing& Drawing::slot(std::string control, double x, double y, double w, double h,
+                       SlotAlign align) {
+    return slot(std::move(control), x, y, w, h, static_cast<int>(align));
+}
+
 Shape& Drawing::polyline(std::vector<double> points) {
     Shape s;
     s.type = Shape::Type::Polyline;

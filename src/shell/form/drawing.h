@@ -11,6 +11,12 @@
 
 namespace etero {
 
+// Where a drawn text stands against its x: ending there, centred on it, or
+// starting there.
+enum class Anchor { EndsAt = -1, CentredOn = 0, StartsAt = 1 };
+// How a label sits in its slot on the drawing.
+enum class SlotAlign { Left = -1, Centre = 0, Right = 1 };
+
 struct Shape {
     enum class Type { Line, Rect, Ellipse, Arc, Text, Polyline };
     Type type = Type::Line;
@@ -20,7 +26,7 @@ struct Shape {
     std::string text;                      // texts
     double textPoints = 8;                 // texts: size in points
     bool bold = false;
-    int align = 0; // texts: -1 left of x, 0 centred on x, 1 right of x
+    int align = 0; // texts: an Anchor as a number (-1 ends at x, 0 centred on x, 1 starts at x)
     Rgb pen = kBlack;
     double penWidth = 1.5;
     bool dashed = false;
@@ -33,7 +39,7 @@ struct Shape {
 struct Slot {
     std::string control;
     double x = 0, y = 0, width = 0, height = 0;
-    int align = -1; // -1 left, 0 centre, 1 right
+    int align = -1; // a SlotAlign as a number: -1 left, 0 centre, 1 right
 };
 
 enum class Dir { Right, Down };
@@ -54,8 +60,13 @@ class Drawing {
     Shape& rect(double x, double y, double w, double h);
     Shape& ellipse(double x, double y, double w, double h);
     Shape& arc(double x, double y, double w, double h, double startDeg, double spanDeg);
-    Shape& text(double x, double y, std::string s, double points = 8, int align = 0);
+    Shape& text(double x, double y, std::string s, double points, Anchor anchor);
     Shape& polyline(std::vector<double> points);
+    Drawing& slot(std::string control, double x, double y, double w, double h, SlotAlign align);
+    // Older spellings, kept so that existing drawings build: the number is an
+    // Anchor for a text (-1: the text ends at x) but a SlotAlign for a slot
+    // (-1: left-aligned). New drawings use the named forms above.
+    Shape& text(double x, double y, std::string s, double points = 8, int align = 0);
     Drawing& slot(std::string control, double x, double y, double w, double h, int align = -1);
 
     // Components drawn between two points of a horizontal or vertical wire

@@ -66,8 +66,6 @@ class Form {
     // their own drawing step schematic(), so the getter has a name of its own.
     const Drawing& schematicDrawing() const { return drawing_; }
     bool isOpen() const { return open_; }
-    // False only for the placeholder of a calculator that is not built yet.
-    virtual bool implemented() const { return true; }
 
     // Controls in tab order.
     const std::deque<Control>& controls() const { return controls_; }
