@@ -59,8 +59,7 @@ class AntennaJ : public JForm {
         R = toInt16(22000 / f);
         P = roundThroughFixed(460 / f, 1);
         advice(30);
-        caption("lblaltezza", formatLocale(R) + " cm.");
-        caption("lbllinea", formatLocale(Ln) + "cm. ");
+        showLengths(R, Ln);
         caption("lbldist", formatLocale(P) + " cm.");
     }
 

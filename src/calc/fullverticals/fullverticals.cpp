@@ -24,6 +24,14 @@ Shape& cable(Drawing& d, std::vector<double> points) {
     return s;
 }
 
+void tappedFeed(Drawing& d, double left, double right, double tap, double base) {
+    d.dot(left, tap);
+    d.dot(right, tap);
+    cable(d, {left, tap, left + 14, tap, left + 14, base + 40});
+    cable(d, {right, tap, left + 26, tap, left + 26, base + 40});
+    d.terminal(left + 20, base + 45);
+}
+
 namespace {
 
 Shape& thin(Shape& s) {

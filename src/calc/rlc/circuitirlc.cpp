@@ -64,12 +64,8 @@ class FrmCircuitiRLC : public circuits::NetworkForm {
         letter(230, y - 25, "C");
 
         d.slot("Label7", 330, 4, 310, 20, 0);
-        const double left = 390, right = 570, top = 60, bottom = 130, mid = 95;
-        leads(d, left, right, mid);
-        d.wire(left, top, left, bottom);
-        d.wire(right, top, right, bottom);
-        d.dot(left, mid);
-        d.dot(right, mid);
+        const double left = 390, right = 570, top = 60, bottom = 130;
+        parallelEnds(d, left, right, top, bottom);
         d.inductor(left, top, 90, Dir::Right);
         d.capacitor(left + 90, top, 90, Dir::Right);
         d.resistor(left, bottom, right - left, Dir::Right);
