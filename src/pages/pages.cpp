@@ -26,7 +26,7 @@ int Page::table(int first, int left, int top, int width, std::string heading,
 }
 
 Control& Page::on(Drawing& d, const std::string& name, std::string caption, double x, double y,
-                  double w, double h, int align) {
+                  double w, double h, SlotAlign align) {
     d.slot(name, x, y, w, h, align);
     return label(name, std::move(caption)).as(Role::OnDrawing);
 }

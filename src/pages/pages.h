@@ -33,7 +33,7 @@ class Page : public Form {
 
     // A label placed on the drawing, at (x, y) and w × h in drawing pixels.
     Control& on(Drawing& d, const std::string& name, std::string caption, double x, double y,
-                double w, double h, int align = -1);
+                double w, double h, SlotAlign align = SlotAlign::Left);
 };
 
 // ---- styling the shape just drawn, for the pictures in colour ----

@@ -50,8 +50,8 @@ class Cell {
     void capacitor(double x, double top, double bottom) {
         electrolytic(d_, x_ + x, y_ + top, bottom - top, Dir::Down, true);
     }
-    void text(double x, double y, const std::string& s, double points = 8, int align = 0,
-              bool bold = false) {
+    void text(double x, double y, const std::string& s, double points = 8,
+              Anchor align = Anchor::CentredOn, bool bold = false) {
         d_.text(x_ + x, y_ + y, s, points, align).bold = bold;
     }
     Drawing& drawing() { return d_; }
@@ -62,7 +62,7 @@ class Cell {
     void transformer(const std::string& title) {
         Shape& frame = d_.rect(x_ + 4, y_ + 4, 250, 361);
         frame.penWidth = 1;
-        text(129, 24, title, 8, 0, true);
+        text(129, 24, title, 8, Anchor::CentredOn, true);
         winding_(34, T, B - T, 6, true);
         line(12, T, 34, T);
         line(12, B, 34, B);
@@ -79,9 +79,11 @@ class Cell {
     void output(double top, double bottom, const std::string& volts) {
         terminal(out, top);
         terminal(out, bottom);
-        text(out + 6, (top + bottom) / 2, volts, 8, 1, true);
+        text(out + 6, (top + bottom) / 2, volts, 8, Anchor::StartsAt, true);
     }
-    void polarity(double y, const std::string& sign) { text(out + 12, y, sign, 9, 0, true); }
+    void polarity(double y, const std::string& sign) {
+        text(out + 12, y, sign, 9, Anchor::CentredOn, true);
+    }
     // The reservoir electrolytic across the rails at x, joined to both.
     void reservoir(double x) {
         capacitor(x, plus, minus);
@@ -163,8 +165,8 @@ void bridgeWithTap(Cell& c) {
     c.reservoir(175);
     // Both voltages measured from the negative rail.
     c.output(Cell::plus, Cell::minus, "");
-    c.text(Cell::out + 6, Cell::plus + 18, "+ 20 V", 8, 1, true);
-    c.text(Cell::out + 6, Cell::C + 18, "+ 10 V", 8, 1, true);
+    c.text(Cell::out + 6, Cell::plus + 18, "+ 20 V", 8, Anchor::StartsAt, true);
+    c.text(Cell::out + 6, Cell::C + 18, "+ 10 V", 8, Anchor::StartsAt, true);
     c.polarity(Cell::minus + 14, "-");
 }
 
@@ -182,8 +184,8 @@ void dualSupply(Cell& c) {
     Drawing& d = c.drawing();
     d.ground(c.x() + Cell::out + 16, c.y() + Cell::C);
     d.line(c.x() + Cell::out + 3, c.y() + Cell::C, c.x() + Cell::out + 16, c.y() + Cell::C);
-    c.text(Cell::out + 6, Cell::plus + 18, "+ 10 V", 8, 1, true);
-    c.text(Cell::out + 6, Cell::minus - 18, "- 10 V", 8, 1, true);
+    c.text(Cell::out + 6, Cell::plus + 18, "+ 10 V", 8, Anchor::StartsAt, true);
+    c.text(Cell::out + 6, Cell::minus - 18, "- 10 V", 8, Anchor::StartsAt, true);
 }
 
 void halfWaveDoubler(Cell& c) {

@@ -49,9 +49,9 @@ void heightMeasure(Drawing& d, double x, double y1, double y2, const std::string
         thin(d.line(x - 5, y, x + 5, y));
     const double mid = (y1 + y2) / 2 - 9;
     if (edge < x)
-        d.slot(label, edge - labelWidth, mid, labelWidth, 18, 1);
+        d.slot(label, edge - labelWidth, mid, labelWidth, 18, SlotAlign::Right);
     else
-        d.slot(label, edge, mid, labelWidth, 18, -1);
+        d.slot(label, edge, mid, labelWidth, 18, SlotAlign::Left);
 }
 
 void widthMeasure(Drawing& d, double x1, double x2, double y) {

@@ -50,9 +50,9 @@ void MatchingForm::piSchematic() {
     }
     d.slot("lblzin", in + 6, 91, 96, 18);
     d.slot("lblc1", x1 + 14, 91, 110, 18);
-    d.slot("lbll", 170, 12, 200, 18, 0);
-    d.slot("lblc2", x2 - 124, 91, 110, 18, 1);
-    d.slot("lblzout", x2 + 14, 91, 96, 18, 1);
+    d.slot("lbll", 170, 12, 200, 18, SlotAlign::Centre);
+    d.slot("lblc2", x2 - 124, 91, 110, 18, SlotAlign::Right);
+    d.slot("lblzout", x2 + 14, 91, 96, 18, SlotAlign::Right);
 }
 
 std::optional<MatchingForm::PiReactances> MatchingForm::piReactances(double Zin, double Zout,
@@ -144,7 +144,7 @@ void TappedForm::designTapped(const Layout& layout) {
     d.slot(layout.singleLabel, xs + 14, 101, xd - xs - 22, 18);
     d.slot(layout.upper, xd + 14, 61, 90, 18);
     d.slot(layout.lower, xd + 14, 141, 90, 18);
-    d.slot("lblz2", 436, 141, 78, 18, 1);
+    d.slot("lblz2", 436, 141, 78, 18, SlotAlign::Right);
 
     label("Label5", "FORMULE UTILI :   Q=Fo/Bw   Q=Fo/(F2 - F1)").as(Role::Hint);
     label("Label6", "FORMULE EMPIRICHE APPROSSIMATE").as(Role::Hint);

@@ -44,9 +44,9 @@ class FrmRLR : public circuits::NetworkForm {
         label("lbll", "L").as(Role::OnDrawing);
         label("Label6", "R2").as(Role::OnDrawing);
         Drawing& d = seriesPairWithAcross(drawing(380, 150), Element::Resistor);
-        d.slot("Label5", 90, 4, 80, 18, 0);
-        d.slot("lbll", 170, 4, 160, 18, 0);
-        d.slot("Label6", 150, 128, 80, 18, 0);
+        d.slot("Label5", 90, 4, 80, 18, SlotAlign::Centre);
+        d.slot("lbll", 170, 4, 160, 18, SlotAlign::Centre);
+        d.slot("Label6", 150, 128, 80, 18, SlotAlign::Centre);
     }
 
     void compute() {
