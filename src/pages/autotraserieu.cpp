@@ -29,7 +29,7 @@ class AutotrasSerieU : public Page {
         on(d, next(),
            "SCHEMA DI UTILIZZO AUTOTRASFORMATORE STANDARD IN ABBINAMENTO CON PICCOLI RICEVITORI "
            "ECONOMICI",
-           8, 4, 1144, 30, 0)
+           8, 4, 1144, 30, SlotAlign::Centre)
             .font(12, true);
         autotransformer(d);
         heaters(d);
@@ -45,7 +45,7 @@ class AutotrasSerieU : public Page {
     // A valve's heater: a box with the valve's name on it.
     void valve(Drawing& d, double x, double y, const char* name) {
         filled(d.rect(x, y - 11, 70, 22), 0xF4EBD0, kBlack);
-        on(d, next(), name, x + 1, y - 10, 68, 20, 0);
+        on(d, next(), name, x + 1, y - 10, 68, 20, SlotAlign::Centre);
     }
 
     // The autotransformer on the right of the core: mains across its whole
@@ -112,7 +112,7 @@ class AutotrasSerieU : public Page {
     void heaters(Drawing& d) {
         const double x = kCore - 26, top = 190, bottom = 330, left = 40, right = 360;
         winding(d, x, top, bottom - top, 6, true);
-        on(d, next(), "6,3 V   1A", 280, top - 30, 120, 18, 1);
+        on(d, next(), "6,3 V   1A", 280, top - 30, 120, 18, SlotAlign::Right);
         d.line(x, top, right, top);
         d.line(right, top, right, bottom);
         d.line(x, bottom, x, bottom + 20);

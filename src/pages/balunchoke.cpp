@@ -29,13 +29,10 @@ class BalunChoke : public Page {
               "Premesso che l'efficienza diminuisce nelle bande basse, seguono i dati consigliati "
               "da un'associazione di radioamatori.")
             .at(360, 1140, 9000, 780);
-        label("Label3", "BANDA              RG 58   mt.      spire                  RG 213   mt.  "
-                        "      spire")
-            .monospaced()
-            .font(0, true)
-            .at(360, 2160, 9000, kLine);
-        const int bottom = rows(
-            4, 360, 2160 + 3 * kLine / 2,
+        const int bottom = table(
+            3, 360, 2160, 9000,
+            "BANDA              RG 58   mt.      spire                  RG 213   mt.  "
+            "      spire",
             {
                 "80                 6                6-8                    6,7                 8",
                 "40                 4,5              6                      6,7                 10",

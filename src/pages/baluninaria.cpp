@@ -28,14 +28,14 @@ class BalunInAria : public Page {
     void diagram(Drawing& d) {
         const double a = 220, b = 300, top = 90, bottom = 270, left = 120, right = 420;
         const double hot = 150, cold = 210;
-        on(d, "Label1", "A1", 188, 66, 28, 18, 1);
-        on(d, "Label2", "A2", 188, 276, 28, 18, 1);
+        on(d, "Label1", "A1", 188, 66, 28, 18, SlotAlign::Right);
+        on(d, "Label2", "A2", 188, 276, 28, 18, SlotAlign::Right);
         on(d, "Label3", "B1", 306, 70, 28, 18);
         on(d, "Label4", "B2", 306, 276, 28, 18);
         on(d, "Label5", "4 Z   BILANCIATA", right + 10, hot + 14, 144, 34);
-        on(d, "Label6", "SBILANCIATA  Z", 4, hot + 14, left - 10, 34, 1);
-        on(d, "Label7", "BAL - UN", 20, 8, 540, 30, 0).font(12, true);
-        on(d, "Label8", "14 - 16 SPIRE IN BIFILARE", 20, 340, 540, 22, 0);
+        on(d, "Label6", "SBILANCIATA  Z", 4, hot + 14, left - 10, 34, SlotAlign::Right);
+        on(d, "Label7", "BAL - UN", 20, 8, 540, 30, SlotAlign::Centre).font(12, true);
+        on(d, "Label8", "14 - 16 SPIRE IN BIFILARE", 20, 340, 540, 22, SlotAlign::Centre);
 
         for (double x : {a, b}) {
             winding(d, x, top, bottom - top, 8, x == b);
@@ -100,11 +100,11 @@ class BalunInAria : public Page {
             d.terminal(x, y);
         on(d, "Label9", "A1", firstA + 8, hot + 18, 28, 18);
         on(d, "Label10", "B1", firstB + 8, cold - 20, 28, 18);
-        on(d, "Label11", "A2", lastA - 30, hot + 18, 28, 18, 1);
-        on(d, "Label12", "B2", lastB - 30, cold - 20, 28, 18, 1);
+        on(d, "Label11", "A2", lastA - 30, hot + 18, 28, 18, SlotAlign::Right);
+        on(d, "Label12", "B2", lastB - 30, cold - 20, 28, 18, SlotAlign::Right);
         on(d, "Label13", "BILANCIATA  4 Z", out + 8, 164, 100, 44);
-        on(d, "Label14", "SBILANCIATA  Z", 596, 164, in - 604, 44, 1);
-        on(d, "Label15", "40 mm PVC", 800, 268, 130, 20, 0);
+        on(d, "Label14", "SBILANCIATA  Z", 596, 164, in - 604, 44, SlotAlign::Right);
+        on(d, "Label15", "40 mm PVC", 800, 268, 130, 20, SlotAlign::Centre);
     }
 };
 

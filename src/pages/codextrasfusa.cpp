@@ -72,7 +72,8 @@ class CodexTrasfUSA : public Page {
         d.terminal(to, y);
         const double top = y - labelHeight / 2;
         if (to < from)
-            on(d, next(), caption, to - 8 - labelWidth, top, labelWidth, labelHeight, 1);
+            on(d, next(), caption, to - 8 - labelWidth, top, labelWidth, labelHeight,
+               SlotAlign::Right);
         else
             on(d, next(), caption, to + 8, top, labelWidth, labelHeight);
     }
@@ -98,7 +99,7 @@ class CodexTrasfUSA : public Page {
     // secondaries on its right, each with its name over it.
     void power(Drawing& d) {
         on(d, next(), "CODICE COLORI DEI CONDUTTORI NEI TRASFORMATORI DI ALIMENTAZIONE", 8, 4, 636,
-           24, 0)
+           24, SlotAlign::Centre)
             .font(0, true);
         core(d, 316, 76, 570);
         on(d, next(), "PRIMARIO CON PRESA CENTRALE 115 + 115 Volt", 8, 36, 330, 36);
@@ -122,7 +123,8 @@ class CodexTrasfUSA : public Page {
 
     // Intermediate-frequency transformers: both windings in their can.
     void intermediate(Drawing& d) {
-        on(d, next(), "CODICE COLORI TRASFORMATORI DI MEDIA FREQUENZA", 664, 4, 532, 24, 0)
+        on(d, next(), "CODICE COLORI TRASFORMATORI DI MEDIA FREQUENZA", 664, 4, 532, 24,
+           SlotAlign::Centre)
             .font(0, true);
         Shape& can = d.rect(926, 44, 84, 172);
         can.dashed = true;
@@ -130,7 +132,7 @@ class CodexTrasfUSA : public Page {
         const double top = 70, length = 120;
         winding(d, 950, top, length, 8, false);
         lead(d, 950, 906, top, "BLU", 60, 20);
-        on(d, next(), "ALLA PLACCA", 698, top + 12, 200, 20, 1);
+        on(d, next(), "ALLA PLACCA", 698, top + 12, 200, 20, SlotAlign::Right);
         lead(d, 950, 906, top + length, "ROSSO", 60, 20);
         coil(d, 986, top, length, 8, 1026,
              {"VERDE  ALLA GRIGLIA O DIODO", "VERDE e NERO RETT. ONDA INTERA",
@@ -141,7 +143,7 @@ class CodexTrasfUSA : public Page {
     // Interstage and output transformers.
     void output(Drawing& d) {
         on(d, next(), "CODICE COLORI DEI CONDUTTORI NEI TRASFORMATORI INTERSTADIO O USCITA", 664,
-           250, 532, 44, 0)
+           250, 532, 44, SlotAlign::Centre)
             .font(0, true);
         const double top = 340, length = 160;
         core(d, 962, top - 20, top + length + 20);

@@ -128,7 +128,7 @@ Drawing wireTable() {
             filled(d.rect(left, y, width, row), 0xF1F5FA, 0xF1F5FA).penWidth = 0;
         }
         for (int c = 0; c < kColumns; ++c) {
-            Shape& t = d.text(edge[c + 1] - 7, y + row / 2, kWires[r][c], 7.5, -1);
+            Shape& t = d.text(edge[c + 1] - 7, y + row / 2, kWires[r][c], 7.5, Anchor::EndsAt);
             t.pen = ink;
             t.bold = c == 0;
         }

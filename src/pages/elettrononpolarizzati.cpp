@@ -16,7 +16,7 @@ class ElettroNonPolarizzati : public Page {
         window("CONDENSATORI ELETTROLITICI NON POLARIZZZATI");
         Drawing& d = drawing(800, 390);
         on(d, "Label1", "COME REALIZZARE UN CONDENSATORE ELETTROLITICO NON POLARIZZATO", 8, 4, 784,
-           30, 0)
+           30, SlotAlign::Centre)
             .font(12, true);
         // Two capacitors in series, their negative plates joined; under each,
         // dashed, the fast diode that may be put across it.

@@ -40,7 +40,7 @@ class HelpCondensatore : public Page {
         }
         const auto [left, top] = at(100);
         d.variableCapacitor(left, top, at(80).first - left, Dir::Right);
-        on(d, "Label1", "CONDENS.  DI SINTONIA", 60, 4, 240, 20, 0);
+        on(d, "Label1", "CONDENS.  DI SINTONIA", 60, 4, 240, 20, SlotAlign::Centre);
 
         const auto [bx1, by] = at(260);
         const double bx2 = at(280).first, balun = 316;
@@ -52,7 +52,7 @@ class HelpCondensatore : public Page {
 
         // The balun and the coaxial line below it.
         d.rect(cx - 50, balun, 100, 30).penWidth = 1.5;
-        on(d, "Label3", "BALUN 1:1", cx - 48, balun + 5, 96, 20, 0);
+        on(d, "Label3", "BALUN 1:1", cx - 48, balun + 5, 96, 20, SlotAlign::Centre);
         Shape& shield = d.line(cx, balun + 30, cx, 372);
         shield.pen = 0x555555;
         shield.penWidth = 7;
@@ -60,7 +60,7 @@ class HelpCondensatore : public Page {
         core.pen = 0xE8E8E8;
         core.penWidth = 2;
         d.rect(cx - 7, 372, 14, 8).filled = true;
-        on(d, "Label4", "ALIMENTAZIONE 50 Ohm", 60, 380, 240, 20, 0);
+        on(d, "Label4", "ALIMENTAZIONE 50 Ohm", 60, 380, 240, 20, SlotAlign::Centre);
     }
 };
 

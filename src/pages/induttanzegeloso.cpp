@@ -19,21 +19,18 @@ class InduttanzeGeloso : public Page {
                         "DALLA \"NOTA CASA\"")
             .as(Role::Title)
             .at(360, 240, 6600, 600);
-        label("Label2", "NUMERO          INDUTT. mH          MAX mA          RESISTENZA")
-            .monospaced()
-            .font(0, true)
-            .at(360, 1080, 6600, kLine);
         // The inductances keep their decimal point, as the maker prints them.
-        const int bottom = rows(3, 360, 1080 + 3 * kLine / 2,
-                                {
-                                    "555             0.1                 250             5",
-                                    "556             1                   100             30",
-                                    "557             3                   70              60",
-                                    "558             10                  40              240",
-                                    "559             30                  30              440",
-                                    "815             0.005               350             1",
-                                    "816             0.003               500             0.4",
-                                });
+        const int bottom = table(2, 360, 1080, 6600,
+                                 "NUMERO          INDUTT. mH          MAX mA          RESISTENZA",
+                                 {
+                                     "555             0.1                 250             5",
+                                     "556             1                   100             30",
+                                     "557             3                   70              60",
+                                     "558             10                  40              240",
+                                     "559             30                  30              440",
+                                     "815             0.005               350             1",
+                                     "816             0.003               500             0.4",
+                                 });
         closeCommand("cmdesci", "C H I U D I").at(5460, bottom + 360, 1500, 435);
     }
 };

@@ -16,8 +16,17 @@ int Page::rows(int first, int left, int top, const std::vector<std::string>& lin
     return top + static_cast<int>(lines.size()) * kLine;
 }
 
+int Page::table(int first, int left, int top, int width, std::string heading,
+                const std::vector<std::string>& lines) {
+    label("Label" + std::to_string(first), std::move(heading))
+        .monospaced()
+        .font(0, true)
+        .at(left, top, width, kLine);
+    return rows(first + 1, left, top + 3 * kLine / 2, lines);
+}
+
 Control& Page::on(Drawing& d, const std::string& name, std::string caption, double x, double y,
-                  double w, double h, int align) {
+                  double w, double h, SlotAlign align) {
     d.slot(name, x, y, w, h, align);
     return label(name, std::move(caption)).as(Role::OnDrawing);
 }

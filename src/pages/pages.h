@@ -25,9 +25,15 @@ class Page : public Form {
     // Returns the top of the line below the last row.
     int rows(int first, int left, int top, const std::vector<std::string>& lines);
 
+    // A table: its heading Label<first> at `top`, `width` wide, in a bold
+    // fixed-pitch face, then its rows() from Label<first + 1> half a line
+    // below. Returns the top of the line below the last row.
+    int table(int first, int left, int top, int width, std::string heading,
+              const std::vector<std::string>& lines);
+
     // A label placed on the drawing, at (x, y) and w × h in drawing pixels.
     Control& on(Drawing& d, const std::string& name, std::string caption, double x, double y,
-                double w, double h, int align = -1);
+                double w, double h, SlotAlign align = SlotAlign::Left);
 };
 
 // ---- styling the shape just drawn, for the pictures in colour ----

@@ -14,23 +14,20 @@ class Prefissi : public Page {
     void design() override {
         window("VALORI E SIMBOLI DEI PREFISSI MOLTIPLICATIVI");
         layoutInTwips();
-        label("Label1", "NOME              SIMBOLO     VALORE MOLTIPLICATIVO")
-            .monospaced()
-            .font(0, true)
-            .at(360, 240, 5880, kLine);
-        const int bottom = rows(2, 360, 240 + 3 * kLine / 2,
-                                {
-                                    "tera              T           1.000.000.000.000",
-                                    "giga              G           1.000.000.000",
-                                    "mega              M           1.000.000",
-                                    "chilo             K           1.000",
-                                    "deci              d           0,1",
-                                    "centi             c           0,01",
-                                    "milli             m           0,001",
-                                    "micro             u           0,000 001",
-                                    "nano              n           0,000 000 001",
-                                    "pico              p           0,000 000 000 001",
-                                });
+        const int bottom =
+            table(1, 360, 240, 5880, "NOME              SIMBOLO     VALORE MOLTIPLICATIVO",
+                  {
+                      "tera              T           1.000.000.000.000",
+                      "giga              G           1.000.000.000",
+                      "mega              M           1.000.000",
+                      "chilo             K           1.000",
+                      "deci              d           0,1",
+                      "centi             c           0,01",
+                      "milli             m           0,001",
+                      "micro             u           0,000 001",
+                      "nano              n           0,000 000 001",
+                      "pico              p           0,000 000 000 001",
+                  });
         closeCommand("cmdchiudi", "C H I U D I").at(5040, bottom + 360, 1500, 435);
     }
 };

@@ -48,13 +48,13 @@ class ResistStrumento : public Page {
         d.line(left - 8, y0 + 144, left + 8, y0 + 144).penWidth = 3;
         d.line(left, y0 + 144, left, bottom);
         d.text(left + 22, y0 + 114, "+", 8);
-        on(d, "Label2", "3 Volt", x0 - 16, y0 + 160, 60, 20, 1);
+        on(d, "Label2", "3 Volt", x0 - 16, y0 + 160, 60, 20, SlotAlign::Right);
         // First switch, then the 100 kΩ potentiometer, along the top.
         d.line(left, top, x0 + 80, top);
         toggle(d, x0 + 80, top, Dir::Right);
-        on(d, "Label3", "NC", x0 + 80, top + 6, 40, 18, 0);
+        on(d, "Label3", "NC", x0 + 80, top + 6, 40, 18, SlotAlign::Centre);
         potentiometer(d, x0 + 120, top, 120, Dir::Right);
-        on(d, "Label4", "100 K ohm", x0 + 120, y0 + 10, 120, 18, 0);
+        on(d, "Label4", "100 K ohm", x0 + 120, y0 + 10, 120, 18, SlotAlign::Centre);
         d.line(x0 + 240, top, px, top);
         d.dot(mx, top);
         // The meter, and the bottom return to the cell.
@@ -65,7 +65,7 @@ class ResistStrumento : public Page {
         d.dot(mx, bottom);
         // Across the meter: second switch and the 1 kΩ potentiometer.
         toggle(d, px, top, Dir::Down);
-        on(d, "Label5", "NC", px - 44, top + 10, 36, 18, 1);
+        on(d, "Label5", "NC", px - 44, top + 10, 36, 18, SlotAlign::Right);
         potentiometer(d, px, top + 40, 110, Dir::Down);
         on(d, "Label6", "1 K ohm", px + 20, top + 86, 60, 18);
         d.line(px, top + 150, px, bottom);

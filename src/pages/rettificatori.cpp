@@ -39,12 +39,19 @@ class Cell {
     void diodeUp(double x, double from, double to) {
         diode(d_, x_ + x, y_ + to, from - to, Dir::Down, true);
     }
+    // Two diodes up the column at x from the negative rail to the positive
+    // one, joined at the height of the centre tap.
+    void diodeColumn(double x) {
+        diodeUp(x, minus, C);
+        diodeUp(x, C, plus);
+        dot(x, C);
+    }
     // An electrolytic down the column at x from `top` (positive) to `bottom`.
     void capacitor(double x, double top, double bottom) {
         electrolytic(d_, x_ + x, y_ + top, bottom - top, Dir::Down, true);
     }
-    void text(double x, double y, const std::string& s, double points = 8, int align = 0,
-              bool bold = false) {
+    void text(double x, double y, const std::string& s, double points = 8,
+              Anchor align = Anchor::CentredOn, bool bold = false) {
         d_.text(x_ + x, y_ + y, s, points, align).bold = bold;
     }
     Drawing& drawing() { return d_; }
@@ -55,7 +62,7 @@ class Cell {
     void transformer(const std::string& title) {
         Shape& frame = d_.rect(x_ + 4, y_ + 4, 250, 361);
         frame.penWidth = 1;
-        text(129, 24, title, 8, 0, true);
+        text(129, 24, title, 8, Anchor::CentredOn, true);
         winding_(34, T, B - T, 6, true);
         line(12, T, 34, T);
         line(12, B, 34, B);
@@ -72,9 +79,23 @@ class Cell {
     void output(double top, double bottom, const std::string& volts) {
         terminal(out, top);
         terminal(out, bottom);
-        text(out + 6, (top + bottom) / 2, volts, 8, 1, true);
+        text(out + 6, (top + bottom) / 2, volts, 8, Anchor::StartsAt, true);
     }
-    void polarity(double y, const std::string& sign) { text(out + 12, y, sign, 9, 0, true); }
+    void polarity(double y, const std::string& sign) {
+        text(out + 12, y, sign, 9, Anchor::CentredOn, true);
+    }
+    // The reservoir electrolytic across the rails at x, joined to both.
+    void reservoir(double x) {
+        capacitor(x, plus, minus);
+        dot(x, plus);
+        dot(x, minus);
+    }
+    // The outputs across the rails: the voltage between them, + and - beside.
+    void railOutput(const std::string& volts) {
+        output(plus, minus, volts);
+        polarity(plus - 14, "+");
+        polarity(minus + 14, "-");
+    }
 
   private:
     void winding_(double x, double top, double length, int turns, bool right) {
@@ -92,12 +113,8 @@ void halfWave(Cell& c) {
     c.diodeUp(110, Cell::T, Cell::plus);
     c.line(110, Cell::plus, Cell::out, Cell::plus);
     c.path({Cell::winding, Cell::B, Cell::winding, Cell::minus, Cell::out, Cell::minus});
-    c.capacitor(180, Cell::plus, Cell::minus);
-    c.dot(180, Cell::plus);
-    c.dot(180, Cell::minus);
-    c.output(Cell::plus, Cell::minus, "20 V");
-    c.polarity(Cell::plus - 14, "+");
-    c.polarity(Cell::minus + 14, "-");
+    c.reservoir(180);
+    c.railOutput("20 V");
 }
 
 void fullWave(Cell& c) {
@@ -109,22 +126,15 @@ void fullWave(Cell& c) {
     c.line(110, Cell::plus, Cell::out, Cell::plus);
     c.dot(145, Cell::plus);
     c.path({Cell::winding, Cell::C, 94, Cell::C, 94, Cell::minus, Cell::out, Cell::minus});
-    c.capacitor(180, Cell::plus, Cell::minus);
-    c.dot(180, Cell::plus);
-    c.dot(180, Cell::minus);
-    c.output(Cell::plus, Cell::minus, "10 V");
-    c.polarity(Cell::plus - 14, "+");
-    c.polarity(Cell::minus + 14, "-");
+    c.reservoir(180);
+    c.railOutput("10 V");
 }
 
 // Four diodes in two columns between the rails; T feeds the first column's
 // middle, B the second's, passing under the first column's lower diode.
 void bridge(Cell& c) {
-    for (double x : {110.0, 145.0}) {
-        c.diodeUp(x, Cell::minus, Cell::C);
-        c.diodeUp(x, Cell::C, Cell::plus);
-        c.dot(x, Cell::C);
-    }
+    for (double x : {110.0, 145.0})
+        c.diodeColumn(x);
     c.path({Cell::winding, Cell::T, 96, Cell::T, 96, Cell::C, 110, Cell::C});
     c.path({Cell::winding, Cell::B, Cell::winding, 276, 128, 276, 128, Cell::C, 145, Cell::C});
     c.line(110, Cell::plus, Cell::out, Cell::plus);
@@ -136,12 +146,8 @@ void bridge(Cell& c) {
 void bridgeOnly(Cell& c) {
     c.transformer("A PONTE");
     bridge(c);
-    c.capacitor(180, Cell::plus, Cell::minus);
-    c.dot(180, Cell::plus);
-    c.dot(180, Cell::minus);
-    c.output(Cell::plus, Cell::minus, "20 V");
-    c.polarity(Cell::plus - 14, "+");
-    c.polarity(Cell::minus + 14, "-");
+    c.reservoir(180);
+    c.railOutput("20 V");
 }
 
 // The centre tap brought to a third output, under the negative rail and up
@@ -156,13 +162,11 @@ void bridgeWithTap(Cell& c) {
     c.transformer("PONTE CON PRESA CENTRALE");
     bridge(c);
     centreTap(c);
-    c.capacitor(175, Cell::plus, Cell::minus);
-    c.dot(175, Cell::plus);
-    c.dot(175, Cell::minus);
+    c.reservoir(175);
     // Both voltages measured from the negative rail.
     c.output(Cell::plus, Cell::minus, "");
-    c.text(Cell::out + 6, Cell::plus + 18, "+ 20 V", 8, 1, true);
-    c.text(Cell::out + 6, Cell::C + 18, "+ 10 V", 8, 1, true);
+    c.text(Cell::out + 6, Cell::plus + 18, "+ 20 V", 8, Anchor::StartsAt, true);
+    c.text(Cell::out + 6, Cell::C + 18, "+ 10 V", 8, Anchor::StartsAt, true);
     c.polarity(Cell::minus + 14, "-");
 }
 
@@ -180,8 +184,8 @@ void dualSupply(Cell& c) {
     Drawing& d = c.drawing();
     d.ground(c.x() + Cell::out + 16, c.y() + Cell::C);
     d.line(c.x() + Cell::out + 3, c.y() + Cell::C, c.x() + Cell::out + 16, c.y() + Cell::C);
-    c.text(Cell::out + 6, Cell::plus + 18, "+ 10 V", 8, 1, true);
-    c.text(Cell::out + 6, Cell::minus - 18, "- 10 V", 8, 1, true);
+    c.text(Cell::out + 6, Cell::plus + 18, "+ 10 V", 8, Anchor::StartsAt, true);
+    c.text(Cell::out + 6, Cell::minus - 18, "- 10 V", 8, Anchor::StartsAt, true);
 }
 
 void halfWaveDoubler(Cell& c) {
@@ -194,19 +198,13 @@ void halfWaveDoubler(Cell& c) {
     c.line(150, Cell::plus, Cell::out, Cell::plus);
     c.path({Cell::winding, Cell::B, Cell::winding, Cell::minus, Cell::out, Cell::minus});
     c.dot(150, Cell::minus);
-    c.capacitor(185, Cell::plus, Cell::minus);
-    c.dot(185, Cell::plus);
-    c.dot(185, Cell::minus);
-    c.output(Cell::plus, Cell::minus, "40 V");
-    c.polarity(Cell::plus - 14, "+");
-    c.polarity(Cell::minus + 14, "-");
+    c.reservoir(185);
+    c.railOutput("40 V");
 }
 
 void fullWaveDoubler(Cell& c) {
     c.transformer("DUPLICATORE AD ONDA INTERA");
-    c.diodeUp(110, Cell::minus, Cell::C);
-    c.diodeUp(110, Cell::C, Cell::plus);
-    c.dot(110, Cell::C);
+    c.diodeColumn(110);
     c.path({Cell::winding, Cell::T, 96, Cell::T, 96, Cell::C, 110, Cell::C});
     c.capacitor(170, Cell::plus, Cell::C);
     c.capacitor(170, Cell::C, Cell::minus);
@@ -216,9 +214,7 @@ void fullWaveDoubler(Cell& c) {
     c.line(110, Cell::minus, Cell::out, Cell::minus);
     c.dot(170, Cell::plus);
     c.dot(170, Cell::minus);
-    c.output(Cell::plus, Cell::minus, "40 V");
-    c.polarity(Cell::plus - 14, "+");
-    c.polarity(Cell::minus + 14, "-");
+    c.railOutput("40 V");
 }
 
 // The seven circuits, four on the first row and three centred on the second.

@@ -58,7 +58,7 @@ class SondeCC : public Page {
         auto next = [&n] { return "Label" + std::to_string(n++); };
         const double y = top + 76, ground = top + 128, shunt = 470, meter = 580;
         on(d, next(), p.title, 8, top, 750, 40).font(0, true);
-        on(d, next(), "PUNTALE", 10, y - 30, 84, 18, 0);
+        on(d, next(), "PUNTALE", 10, y - 30, 84, 18, SlotAlign::Centre);
         filled(d.polyline({16, y, 34, y - 3, 34, y + 3}), 0x707070, kBlack);
         filled(d.rect(34, y - 7, 44, 14), 0xC0392B, kBlack);
         double x = 90;

@@ -35,12 +35,13 @@ class Uniel : public Page {
         for (int c = 0; c < 5; ++c) {
             if (c > 0) d.line(left + c * column, top, left + c * column, top + height).penWidth = 1;
             on(d, "Label" + std::to_string(6 + c), kColumns[static_cast<std::size_t>(c)],
-               left + c * column + 2, top + 4, column - 4, height - 8, 0);
+               left + c * column + 2, top + 4, column - 4, height - 8, SlotAlign::Centre);
         }
-        on(d, "Label11", "TUTTE LE MISURE SONO IN  mm", 330, 256, 320, 20, 0);
-        on(d, "Label12", "PERMEABILITA'  MAGNETICA", 10, 288, 680, 20, 0).font(0, true);
+        on(d, "Label11", "TUTTE LE MISURE SONO IN  mm", 330, 256, 320, 20, SlotAlign::Centre);
+        on(d, "Label12", "PERMEABILITA'  MAGNETICA", 10, 288, 680, 20, SlotAlign::Centre)
+            .font(0, true);
         on(d, "Label13", "FERRITE = 2.000     FERROSILICIO > 5.000     PERMALLORY = 100.000", 10,
-           310, 680, 20, 0);
+           310, 680, 20, SlotAlign::Centre);
         closeCommand("Command1", "E S C I");
     }
 
@@ -61,14 +62,14 @@ class Uniel : public Page {
         d.line(x - 4, y, x - 22, y).penWidth = 0.8;
         d.line(x - 4, bottom, x - 22, bottom).penWidth = 0.8;
         d.arrowLine(x - 16, y, x - 16, bottom);
-        on(d, "Label1", "A", x - 46, y + (bottom - y) / 2 - 10, 24, 20, 0);
+        on(d, "Label1", "A", x - 46, y + (bottom - y) / 2 - 10, 24, 20, SlotAlign::Centre);
         d.line(x, y - 4, x, y - 22).penWidth = 0.8;
         d.line(x + w, y - 4, x + w, y - 22).penWidth = 0.8;
         d.arrowLine(x, y - 16, x + w, y - 16);
-        on(d, "Label2", "B", x + w / 2 - 12, y - 40, 24, 20, 0);
+        on(d, "Label2", "B", x + w / 2 - 12, y - 40, 24, 20, SlotAlign::Centre);
         // C across the centre leg.
         d.arrowLine(x + 60, y + 80, x + 120, y + 80);
-        on(d, "Label3", "C", x + 78, y + 56, 24, 20, 0);
+        on(d, "Label3", "C", x + 78, y + 56, 24, 20, SlotAlign::Centre);
         // D, the back of the E (as wide as an outer leg and a window), and E,
         // the height of the windows, down the right side.
         d.line(x + w + 4, y, x + w + 22, y).penWidth = 0.8;
@@ -76,8 +77,8 @@ class Uniel : public Page {
         d.line(x + w + 4, y + e, x + w + 22, y + e).penWidth = 0.8;
         d.arrowLine(x + w + 16, y, x + w + 16, y + 30);
         d.arrowLine(x + w + 16, y + 30, x + w + 16, y + e);
-        on(d, "Label4", "D", x + w + 24, y + 5, 24, 20, 0);
-        on(d, "Label5", "E", x + w + 24, y + 65, 24, 20, 0);
+        on(d, "Label4", "D", x + w + 24, y + 5, 24, 20, SlotAlign::Centre);
+        on(d, "Label5", "E", x + w + 24, y + 65, 24, 20, SlotAlign::Centre);
     }
 };
 

@@ -119,8 +119,8 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& targe
             const QFontMetricsF m(font);
             const double w = m.horizontalAdvance(text);
             double x = s.x1;
-            if (s.align == static_cast<int>(Anchor::CentredOn)) x -= w / 2;
-            if (s.align == static_cast<int>(Anchor::EndsAt)) x -= w;
+            if (s.anchor == Anchor::CentredOn) x -= w / 2;
+            if (s.anchor == Anchor::EndsAt) x -= w;
             painter.drawText(QPointF(x, s.y1 + (m.ascent() - m.descent()) / 2), text);
             break;
         }
@@ -165,8 +165,8 @@ QRectF usedPart(const Drawing& d) {
             const QFontMetricsF m(font);
             const double w = m.horizontalAdvance(toQString(s.text));
             double x = s.x1;
-            if (s.align == static_cast<int>(Anchor::CentredOn)) x -= w / 2;
-            if (s.align == static_cast<int>(Anchor::EndsAt)) x -= w;
+            if (s.anchor == Anchor::CentredOn) x -= w / 2;
+            if (s.anchor == Anchor::EndsAt) x -= w;
             add(QRectF(x, s.y1 - m.height() / 2, w, m.height()));
             break;
         }
@@ -197,9 +197,9 @@ SchematicView::SchematicView(const Drawing& drawing, QWidget* parent)
 void SchematicView::addSlotWidget(const Slot& slot, QWidget* widget) {
     widget->setParent(this);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        const Qt::Alignment h = slot.align < 0   ? Qt::AlignLeft
-                                : slot.align > 0 ? Qt::AlignRight
-                                                 : Qt::AlignHCenter;
+        const Qt::Alignment h = slot.align == SlotAlign::Left    ? Qt::AlignLeft
+                                : slot.align == SlotAlign::Right ? Qt::AlignRight
+                                                                 : Qt::AlignHCenter;
         label->setAlignment(h | Qt::AlignVCenter);
         label->setWordWrap(false);
     }
@@ -280,9 +280,9 @@ void SchematicView::placeSlots() {
         }
         if (hint.width() > r.width()) {
             const double extra = hint.width() - r.width();
-            if (slot.align == 0)
+            if (slot.align == SlotAlign::Centre)
                 r.adjust(-extra / 2, 0, extra / 2, 0);
-            else if (slot.align > 0)
+            else if (slot.align == SlotAlign::Right)
                 r.adjust(-extra, 0, 0, 0);
             else
                 r.adjust(0, 0, extra, 0);

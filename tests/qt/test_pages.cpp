@@ -141,7 +141,7 @@ TEST_F(Pages, WireTableHoldsTheFortyFourDiametersAndTheirCopperFigures) {
     // Texts of one row share their height; the diameter starts it.
     std::map<double, std::vector<std::string>> rows;
     for (const Shape& t : picture.art->shapes())
-        if (t.type == Shape::Type::Text && t.align < 0) rows[t.y1].push_back(t.text);
+        if (t.type == Shape::Type::Text && t.anchor == Anchor::EndsAt) rows[t.y1].push_back(t.text);
     std::vector<std::vector<double>> table;
     for (const auto& [y, cells] : rows) {
         ASSERT_EQ(cells.size(), 10u) << cells.front();

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace etero;
 
@@ -26,6 +28,20 @@ double numberAfter(const std::string& caption, const std::string& marker) {
 
 const std::string& captionOf(App& app, const std::string& form, const std::string& label) {
     return app.openedForm(form).control(label).caption;
+}
+
+// Opens `form`, types the `fields`, clicks CALCOLA and reads the number
+// after "E'  " in the label `result`; the window is closed again.
+double computed(App& app, const std::string& form, Mode mode,
+                const std::vector<std::pair<std::string, std::string>>& fields,
+                const std::string& result) {
+    app.open(form, mode);
+    for (const auto& [field, typed] : fields)
+        app.setText(form, field, typed);
+    app.click(form, "cmdcalcola");
+    const double value = numberAfter(captionOf(app, form, result), "E'  ");
+    app.close(form);
+    return value;
 }
 
 // Through 100 m of line and one connector the total loss is the table's
@@ -93,19 +109,11 @@ TEST_F(AntennaUtilities, TheTwoWireLineSeesTheGroundAsTheSingleWireDoes) {
     for (const Case& c :
          {Case{"2", "10"}, Case{"0.8", "3.5"}, Case{"4", "25"}, Case{"1.2", "0.6"}}) {
         SCOPED_TRACE(std::string(c.d) + " mm at " + c.h + " m");
-        app.open("frmlineaunifilare", Mode::Modal);
-        app.setText("frmlineaunifilare", "txtd", c.d);
-        app.setText("frmlineaunifilare", "txth", c.h);
-        app.click("frmlineaunifilare", "cmdcalcola");
-        const double single = numberAfter(captionOf(app, "frmlineaunifilare", "lblcap"), "E'  ");
-        app.close("frmlineaunifilare");
-        app.open("frmlineabifilare", Mode::Modal);
-        app.setText("frmlineabifilare", "txtd", c.d);
-        app.setText("frmlineabifilare", "txtdistanza", "300");
-        app.setText("frmlineabifilare", "txth", c.h);
-        app.click("frmlineabifilare", "cmdcalcola");
-        const double toGround = numberAfter(captionOf(app, "frmlineabifilare", "lblct"), "E'  ");
-        app.close("frmlineabifilare");
+        const double single = computed(app, "frmlineaunifilare", Mode::Modal,
+                                       {{"txtd", c.d}, {"txth", c.h}}, "lblcap");
+        const double toGround =
+            computed(app, "frmlineabifilare", Mode::Modal,
+                     {{"txtd", c.d}, {"txtdistanza", "300"}, {"txth", c.h}}, "lblct");
         EXPECT_DOUBLE_EQ(single, toGround);
     }
 }
@@ -118,18 +126,11 @@ TEST_F(AntennaUtilities, TheVerticalConductorIsTheGroundedVerticalAntenna) {
     };
     for (const Case& c : {Case{"2", "10"}, Case{"30", "12"}, Case{"6", "2.5"}}) {
         SCOPED_TRACE(std::string(c.d) + " mm by " + c.l + " m");
-        app.open("frmfiloverticale", Mode::Modal);
-        app.setText("frmfiloverticale", "txtd", c.d);
-        app.setText("frmfiloverticale", "txtl", c.l);
-        app.click("frmfiloverticale", "cmdcalcola");
-        const double conductor = numberAfter(captionOf(app, "frmfiloverticale", "lblc"), "E'  ");
-        app.close("frmfiloverticale");
-        app.open("frmcapantvert", Mode::Modeless);
-        app.setText("frmcapantvert", "txtlunghezza", c.l);
-        app.setText("frmcapantvert", "txtdiametro", c.d);
-        app.click("frmcapantvert", "cmdcalcola");
-        const double antenna = numberAfter(captionOf(app, "frmcapantvert", "lblcapacita"), "E'  ");
-        app.close("frmcapantvert");
+        const double conductor =
+            computed(app, "frmfiloverticale", Mode::Modal, {{"txtd", c.d}, {"txtl", c.l}}, "lblc");
+        const double antenna =
+            computed(app, "frmcapantvert", Mode::Modeless,
+                     {{"txtlunghezza", c.l}, {"txtdiametro", c.d}}, "lblcapacita");
         EXPECT_EQ(formatFixed(conductor, 1), formatFixed(antenna, 1));
     }
 }

@@ -23,14 +23,8 @@ TEST_F(BandFilters, TheNotchDesignersMoveAsideForTheCoilDesigner) {
     for (const char* form : {"frmnotchaf", "frmnotchbf"}) {
         SCOPED_TRACE(form);
         app.open(form, Mode::Modeless);
-        app.click(form, "cmdchiamabobine");
-        ASSERT_TRUE(app.isOpen("frmbobine"));
-        EXPECT_EQ(modeOf("frmbobine"), Mode::Modeless);
-        EXPECT_EQ(app.windows().front().form->name(), "frmbobine");
-        EXPECT_EQ(app.openedForm(form).geometry().left, 180);
-        EXPECT_EQ(app.openedForm(form).geometry().top, 250);
-        EXPECT_EQ(app.openedForm("frmbobine").geometry().left, 8000);
-        EXPECT_EQ(app.openedForm("frmbobine").geometry().top, 6250);
+        ASSERT_NO_FATAL_FAILURE(
+            expectCompanionAt(form, "cmdchiamabobine", "frmbobine", {180, 250}, {8000, 6250}));
         app.close("frmbobine");
         app.close(form);
     }

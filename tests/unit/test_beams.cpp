@@ -19,16 +19,8 @@ TEST_F(Beams, TheYagisOpenTheGammaMatchBesideThem) {
     for (const Case& c : {Case{"frmyagi3", 350}, Case{"frmyagi5", 200}}) {
         SCOPED_TRACE(c.form);
         app.open(c.form, Mode::Modeless);
-        app.click(c.form, "cmdgamma");
-        ASSERT_TRUE(app.isOpen("frmgammamatch"));
-        EXPECT_EQ(modeOf("frmgammamatch"), Mode::Modeless);
-        EXPECT_EQ(app.windows().front().form->name(), "frmgammamatch");
-        const Twips& self = app.openedForm(c.form).geometry();
-        EXPECT_EQ(self.left, c.self);
-        EXPECT_EQ(self.top, c.self);
-        const Twips& other = app.openedForm("frmgammamatch").geometry();
-        EXPECT_EQ(other.left, 8000);
-        EXPECT_EQ(other.top, 8000);
+        ASSERT_NO_FATAL_FAILURE(
+            expectCompanionAt(c.form, "cmdgamma", "frmgammamatch", {c.self, c.self}, {8000, 8000}));
         app.close("frmgammamatch");
         app.close(c.form);
     }

@@ -23,16 +23,8 @@ TEST_F(Circuits, TheCoilDesignerOpensBesideTheCalculator) {
          {Beside{"frmRL", 400, 300}, Beside{"frmLL", 400, 300}, Beside{"frmLC", 180, 180}}) {
         SCOPED_TRACE(b.form);
         app.open(b.form, Mode::Modeless);
-        app.click(b.form, "cmdchiamabobine");
-        ASSERT_TRUE(app.isOpen("frmbobine"));
-        EXPECT_EQ(modeOf("frmbobine"), Mode::Modeless);
-        EXPECT_EQ(app.windows().front().form->name(), "frmbobine");
-        const Twips& self = app.openedForm(b.form).geometry();
-        EXPECT_EQ(self.left, b.left);
-        EXPECT_EQ(self.top, b.top);
-        const Twips& coil = app.openedForm("frmbobine").geometry();
-        EXPECT_EQ(coil.left, 4100);
-        EXPECT_EQ(coil.top, 2800);
+        ASSERT_NO_FATAL_FAILURE(expectCompanionAt(b.form, "cmdchiamabobine", "frmbobine",
+                                                  {b.left, b.top}, {4100, 2800}));
         // The designer already open is brought forward and placed again.
         app.openedForm("frmbobine").placeAt(0, 0);
         app.click(b.form, "cmdchiamabobine");

@@ -81,16 +81,7 @@ TEST_F(Companions, TheLoopOpensItsTwoHelpPagesModal) {
 // opens modeless beside it.
 TEST_F(Companions, TheStarFormOpensTheWireGaugeConverterBesideItself) {
     app.open("frmEHstar", Mode::Modeless);
-    app.click("frmEHstar", "cmdawg");
-    ASSERT_TRUE(app.isOpen("frmawg"));
-    EXPECT_EQ(modeOf("frmawg"), Mode::Modeless);
-    EXPECT_EQ(app.windows().front().form->name(), "frmawg");
-    const Twips& star = app.openedForm("frmEHstar").geometry();
-    EXPECT_EQ(star.left, 180);
-    EXPECT_EQ(star.top, 180);
-    const Twips& awg = app.openedForm("frmawg").geometry();
-    EXPECT_EQ(awg.left, 4100);
-    EXPECT_EQ(awg.top, 2800);
+    expectCompanionAt("frmEHstar", "cmdawg", "frmawg", {180, 180}, {4100, 2800});
 }
 
 } // namespace

@@ -15,16 +15,8 @@ using Matching = etero::testing::Program;
 
 TEST_F(Matching, TheLNetworkDesignerPlacesTheCoilDesignerBesideIt) {
     app.open("frmadattatoriLC", Mode::Modeless);
-    app.click("frmadattatoriLC", "cmdchiamabobine");
-    ASSERT_TRUE(app.isOpen("frmbobine"));
-    EXPECT_EQ(modeOf("frmbobine"), Mode::Modeless);
-    EXPECT_EQ(app.windows().front().form->name(), "frmbobine");
-    const Twips& self = app.openedForm("frmadattatoriLC").geometry();
-    EXPECT_EQ(self.left, 180);
-    EXPECT_EQ(self.top, 180);
-    const Twips& coil = app.openedForm("frmbobine").geometry();
-    EXPECT_EQ(coil.left, 4100);
-    EXPECT_EQ(coil.top, 3000);
+    ASSERT_NO_FATAL_FAILURE(expectCompanionAt("frmadattatoriLC", "cmdchiamabobine", "frmbobine",
+                                              {180, 180}, {4100, 3000}));
     // Already open elsewhere: placed again and brought forward.
     app.openedForm("frmbobine").placeAt(0, 0);
     app.open("frmadattatoriLC", Mode::Modeless);

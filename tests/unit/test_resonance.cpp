@@ -27,16 +27,8 @@ TEST_F(Resonance, CompanionsOpenBesideTheCalculator) {
                             Beside{"frmautorisonanza", "cmdchiamaawg", "frmawg", 3000}}) {
         SCOPED_TRACE(b.form);
         app.open(b.form, Mode::Modeless);
-        app.click(b.form, b.command);
-        ASSERT_TRUE(app.isOpen(b.companion));
-        EXPECT_EQ(modeOf(b.companion), Mode::Modeless);
-        EXPECT_EQ(app.windows().front().form->name(), b.companion);
-        const Twips& self = app.openedForm(b.form).geometry();
-        EXPECT_EQ(self.left, 180);
-        EXPECT_EQ(self.top, 180);
-        const Twips& other = app.openedForm(b.companion).geometry();
-        EXPECT_EQ(other.left, 4100);
-        EXPECT_EQ(other.top, b.top);
+        ASSERT_NO_FATAL_FAILURE(
+            expectCompanionAt(b.form, b.command, b.companion, {180, 180}, {4100, b.top}));
         app.close(b.companion);
         app.close(b.form);
     }

@@ -13,14 +13,7 @@ using Rlc = etero::testing::Program;
 
 TEST_F(Rlc, TheCoilDesignerOpensBesideTheCalculator) {
     app.open("frmRLC", Mode::Modeless);
-    app.click("frmRLC", "cmdchiamabobine");
-    ASSERT_TRUE(app.isOpen("frmbobine"));
-    EXPECT_EQ(modeOf("frmbobine"), Mode::Modeless);
-    EXPECT_EQ(app.windows().front().form->name(), "frmbobine");
-    EXPECT_EQ(app.openedForm("frmRLC").geometry().left, 400);
-    EXPECT_EQ(app.openedForm("frmRLC").geometry().top, 300);
-    EXPECT_EQ(app.openedForm("frmbobine").geometry().left, 4100);
-    EXPECT_EQ(app.openedForm("frmbobine").geometry().top, 2800);
+    expectCompanionAt("frmRLC", "cmdchiamabobine", "frmbobine", {400, 300}, {4100, 2800});
 }
 
 // The two-circuit calculator sets its size and is centred on the screen,

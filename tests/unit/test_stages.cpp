@@ -69,6 +69,7 @@ TEST(StageTables, TheSmallTransistorsRowsAndTheirGaps) {
 }
 
 using Stages = etero::testing::Program;
+using etero::testing::Corner;
 
 // The coil designer opens modeless at 4100, 2800 twips, also when it is
 // already open elsewhere; only the small final stage moves itself first.
@@ -82,18 +83,9 @@ TEST_F(Stages, TheCoilDesignerOpensAtItsPlace) {
         SCOPED_TRACE(c.form);
         app.open(c.form, Mode::Modeless);
         app.openedForm(c.form).placeAt(2000, 2000);
-        for (int round = 0; round < 2; ++round) {
-            if (round == 1) app.openedForm("frmbobine").placeAt(0, 0);
-            app.click(c.form, "cmdchiamabobine");
-            ASSERT_TRUE(app.isOpen("frmbobine"));
-            EXPECT_EQ(modeOf("frmbobine"), Mode::Modeless);
-            EXPECT_EQ(app.windows().front().form->name(), "frmbobine");
-            EXPECT_EQ(app.openedForm("frmbobine").geometry().left, 4100);
-            EXPECT_EQ(app.openedForm("frmbobine").geometry().top, 2800);
-            const Twips& self = app.openedForm(c.form).geometry();
-            EXPECT_EQ(self.left, c.moves ? 400 : 2000);
-            EXPECT_EQ(self.top, c.moves ? 300 : 2000);
-        }
+        const Corner self = c.moves ? Corner{400, 300} : Corner{2000, 2000};
+        ASSERT_NO_FATAL_FAILURE(
+            expectCompanionAtTwice(c.form, "cmdchiamabobine", "frmbobine", self, {4100, 2800}));
         app.close("frmbobine");
         app.close(c.form);
     }

@@ -65,14 +65,8 @@ TEST_F(Valves, TheLaminationTableOpensBesideTheTransformerAndChokeCalculators) {
         for (int round = 0; round < 2; ++round) {
             app.openedForm(form).placeAt(2000, 2000);
             if (round == 1) app.openedForm("frmuniel").placeAt(0, 0);
-            app.click(form, "cmdchiamatabella");
-            ASSERT_TRUE(app.isOpen("frmuniel"));
-            EXPECT_EQ(modeOf("frmuniel"), Mode::Modeless);
-            EXPECT_EQ(app.windows().front().form->name(), "frmuniel");
-            EXPECT_EQ(app.openedForm("frmuniel").geometry().left, 6100);
-            EXPECT_EQ(app.openedForm("frmuniel").geometry().top, 6000);
-            EXPECT_EQ(app.openedForm(form).geometry().left, 180);
-            EXPECT_EQ(app.openedForm(form).geometry().top, 300);
+            ASSERT_NO_FATAL_FAILURE(
+                expectCompanionAt(form, "cmdchiamatabella", "frmuniel", {180, 300}, {6100, 6000}));
         }
         app.close("frmuniel");
         app.close(form);
@@ -98,10 +92,7 @@ TEST_F(Valves, ThePlateImpedanceAndThePiNetworkOpenEachOther) {
         SCOPED_TRACE(std::string(c.form) + " " + c.command);
         app.open(c.form, Mode::Modeless);
         app.openedForm(c.form).placeAt(2000, 2000);
-        app.click(c.form, c.command);
-        ASSERT_TRUE(app.isOpen(c.companion));
-        EXPECT_EQ(modeOf(c.companion), Mode::Modeless);
-        EXPECT_EQ(app.windows().front().form->name(), c.companion);
+        ASSERT_NO_FATAL_FAILURE(expectCompanionOpens(c.form, c.command, c.companion));
         EXPECT_EQ(app.openedForm(c.form).geometry().left, 180);
         EXPECT_EQ(app.openedForm(c.form).geometry().top, 180);
         app.close(c.companion);

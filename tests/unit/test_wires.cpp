@@ -103,19 +103,8 @@ TEST_F(Wires, TheWireGaugeConverterOpensBesideEveryCaller) {
         SCOPED_TRACE(caller);
         app.open(caller, Mode::Modeless);
         // Twice: the second time the converter is open elsewhere and is placed again.
-        for (int round = 0; round < 2; ++round) {
-            if (round == 1) app.openedForm("frmawg").placeAt(0, 0);
-            app.click(caller, "cmdchiamaawg");
-            ASSERT_TRUE(app.isOpen("frmawg"));
-            EXPECT_EQ(modeOf("frmawg"), Mode::Modeless);
-            EXPECT_EQ(app.windows().front().form->name(), "frmawg");
-            const Twips& self = app.openedForm(caller).geometry();
-            EXPECT_EQ(self.left, 180);
-            EXPECT_EQ(self.top, 180);
-            const Twips& awg = app.openedForm("frmawg").geometry();
-            EXPECT_EQ(awg.left, 4100);
-            EXPECT_EQ(awg.top, 3000);
-        }
+        ASSERT_NO_FATAL_FAILURE(
+            expectCompanionAtTwice(caller, "cmdchiamaawg", "frmawg", {180, 180}, {4100, 3000}));
         app.close("frmawg");
         app.close(caller);
     }

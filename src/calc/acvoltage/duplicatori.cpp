@@ -66,7 +66,7 @@ class Duplicatori : public Form {
         auto sign = [&](double x, double y, const char* s) { d.text(x, y, s, 11).bold = true; };
 
         // Negative to ground.
-        d.slot("Label5", 0, 2, 320, 56, 0);
+        d.slot("Label5", 0, 2, 320, 56, SlotAlign::Centre);
         const double top = 100, ground = 220;
         d.generator(40, top, ground - top, Dir::Down);
         d.wire(40, top, 60, top);
@@ -90,7 +90,7 @@ class Duplicatori : public Form {
 
         // Negative free: the source between the diodes' junction and the
         // capacitors' midpoint.
-        d.slot("Label6", 340, 2, 320, 56, 0);
+        d.slot("Label6", 340, 2, 320, 56, SlotAlign::Centre);
         const double plus = 80, minus = 220, mid = 150, xd = 430, xc = 560;
         diode(d, xd, plus, mid - plus, Dir::Down, true); // anode at the junction
         diode(d, xd, mid, minus - mid, Dir::Down, true); // anode on the negative rail
@@ -107,7 +107,7 @@ class Duplicatori : public Form {
         d.terminal(620, minus);
         sign(635, plus, "+");
         sign(635, minus, "-");
-        d.slot("Label8", 465, 168, 60, 18, 0);
+        d.slot("Label8", 465, 168, 60, 18, SlotAlign::Centre);
     }
 
     void compute() {

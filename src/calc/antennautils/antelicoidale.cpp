@@ -55,7 +55,7 @@ class AntElicoidale : public UtilityForm {
         h.penWidth = 2.5;
         // The disc across, left of it.
         measure(d, disc - 28, 30, disc - 28, 190);
-        d.slot("lbldd1", 0, axis - 9, disc - 34, 18, 1);
+        d.slot("lbldd1", 0, axis - 9, disc - 34, 18, SlotAlign::Right);
         // The turn across, right of the helix.
         extension(d, end - pitch / 4, axis - radius, end + 20, axis - radius);
         extension(d, end - pitch / 4, axis + radius, end + 20, axis + radius);
@@ -66,8 +66,9 @@ class AntElicoidale : public UtilityForm {
         extension(d, crest1, axis - radius - 2, crest1, axis - radius - 20);
         extension(d, crest2, axis - radius - 2, crest2, axis - radius - 20);
         measure(d, crest1, axis - radius - 16, crest2, axis - radius - 16);
-        d.slot("lblsp1", crest1 - 40, axis - radius - 38, crest2 - crest1 + 80, 18, 0);
-        d.slot("lbl1", 160, 196, 220, 18, 0);
+        d.slot("lblsp1", crest1 - 40, axis - radius - 38, crest2 - crest1 + 80, 18,
+               SlotAlign::Centre);
+        d.slot("lbl1", 160, 196, 220, 18, SlotAlign::Centre);
     }
 
     void compute() {

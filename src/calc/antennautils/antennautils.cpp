@@ -34,7 +34,7 @@ void extension(Drawing& d, double x1, double y1, double x2, double y2) {
     s.dashed = true;
 }
 
-void note(Drawing& d, double x, double y, const std::string& s, int align) {
+void note(Drawing& d, double x, double y, const std::string& s, Anchor align) {
     d.text(x, y, s, 8, align).pen = kMeasure;
 }
 

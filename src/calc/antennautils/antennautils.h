@@ -38,7 +38,7 @@ void measure(Drawing& d, double x1, double y1, double x2, double y2);
 // A thin dashed extension line from a measured point to its dimension line.
 void extension(Drawing& d, double x1, double y1, double x2, double y2);
 // A small note on the drawing, in the colour of the measures.
-void note(Drawing& d, double x, double y, const std::string& s, int align = 0);
+void note(Drawing& d, double x, double y, const std::string& s, Anchor align = Anchor::CentredOn);
 // A thick metal plate or wall from (x1, y1) to (x2, y2).
 void plate(Drawing& d, double x1, double y1, double x2, double y2);
 // A parabolic dish seen from the side, its vertex at (x, y), opening to the

@@ -43,7 +43,7 @@ class Barattolo : public UtilityForm {
         connector.fill = kMetal;
         // Depth above the can, diameter beside its mouth.
         measure(d, back, 30, mouth, 30);
-        d.slot("lblprofondita", back, 8, mouth - back, 18, 0);
+        d.slot("lblprofondita", back, 8, mouth - back, 18, SlotAlign::Centre);
         extension(d, mouth, top, 256, top);
         extension(d, mouth, bottom, 256, bottom);
         measure(d, 250, top, 250, bottom);

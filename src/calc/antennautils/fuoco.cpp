@@ -47,11 +47,11 @@ class Fuoco : public UtilityForm {
         extension(d, rim, top, 236, top);
         extension(d, rim, bottom, 236, bottom);
         measure(d, 230, top, 230, bottom);
-        note(d, 240, axis, "D", 1);
+        note(d, 240, axis, "D", Anchor::StartsAt);
         extension(d, vx, axis + 20, vx, 236);
         extension(d, rim, bottom, rim, 236);
         measure(d, vx, 230, rim, 230);
-        note(d, vx - 8, 230, "p", -1);
+        note(d, vx - 8, 230, "p", Anchor::EndsAt);
     }
 
     void compute() {

@@ -56,8 +56,8 @@ class OndaDiretta : public UtilityForm {
         ray.pen = 0xC03020;
         ray.dashed = true;
         d.dot(tx, ty);
-        note(d, mx - 8, (foot + top) / 2, "h", -1);
-        note(d, tx - 4, ty + 14, "orizzonte", -1);
+        note(d, mx - 8, (foot + top) / 2, "h", Anchor::EndsAt);
+        note(d, tx - 4, ty + 14, "orizzonte", Anchor::EndsAt);
     }
 
     void compute() {

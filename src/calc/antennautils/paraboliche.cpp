@@ -39,9 +39,9 @@ class Paraboliche : public UtilityForm {
             edge.pen = 0xC03020;
         }
         d.arc(apex - 70, axis - 70, 140, 140, -12.4, 24.8).pen = kMeasure;
-        note(d, apex + 76, axis - 8, "angolo", 1);
+        note(d, apex + 76, axis - 8, "angolo", Anchor::StartsAt);
         measure(d, 20, axis - 80, 20, axis + 80);
-        note(d, 12, axis, "D", -1);
+        note(d, 12, axis, "D", Anchor::EndsAt);
     }
 
     void compute() {

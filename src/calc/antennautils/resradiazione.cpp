@@ -37,7 +37,7 @@ class ResRadiazione : public UtilityForm {
         Drawing& d = drawing(460, 140);
         dipoles::dipole(d, 40, 420, 60, 64);
         dipoles::dimension(d, 230, 420, 30, 56, "lbllunghezza", 120);
-        d.slot("Label3", 250, 70, 150, 18, 0);
+        d.slot("Label3", 250, 70, 150, 18, SlotAlign::Centre);
     }
 
     void compute() {

@@ -60,9 +60,9 @@ class ReteAdattamento : public UtilityForm {
         d.line(in + 3, bottom, xa, bottom);
         d.ground(xa, bottom);
         verticals::radiator(d, xa, 24, top);
-        d.slot("lbll", xl, top - 36, coil, 18, 0);
+        d.slot("lbll", xl, top - 36, coil, 18, SlotAlign::Centre);
         d.slot("lblc", xc + 18, (top + bottom) / 2 - 9, 100, 18);
-        d.slot("Label1", 120, 30, 220, 18, 1);
+        d.slot("Label1", 120, 30, 220, 18, SlotAlign::Right);
         d.slot("Label2", 4, top - 32, 110, 18);
     }
 

@@ -72,7 +72,7 @@ class AttImpCost : public Form {
 
         // T chain: series arms R1 and R2 along the top, R3 down to the return wire.
         const double ty = 52, trail = 128;
-        d.slot("Label6", left, 6, right - left, kLabelHeight, 0);
+        d.slot("Label6", left, 6, right - left, kLabelHeight, SlotAlign::Centre);
         ports(d, left, right, ty, trail);
         d.line(left, trail, right, trail);
         for (int n = 1; n <= kCells; ++n) {
@@ -85,7 +85,7 @@ class AttImpCost : public Form {
 
         // Pi chain: shunt arms R1 and R2 at the ends of each cell, R3 along the top.
         const double py = 192, prail = 268;
-        d.slot("Label7", left, 148, right - left, kLabelHeight, 0);
+        d.slot("Label7", left, 148, right - left, kLabelHeight, SlotAlign::Centre);
         ports(d, left, right, py, prail);
         d.line(left, prail, right, prail);
         for (int n = 1; n <= kCells; ++n) {

@@ -18,7 +18,7 @@ inline void seriesArm(Drawing& d, double x1, double x2, double y, const std::str
                       double labelWidth, bool below = false) {
     d.resistor(x1, y, x2 - x1, Dir::Right);
     const double top = below ? y + 10 : y - 10 - kLabelHeight;
-    d.slot(label, (x1 + x2) / 2 - labelWidth / 2, top, labelWidth, kLabelHeight, 0);
+    d.slot(label, (x1 + x2) / 2 - labelWidth / 2, top, labelWidth, kLabelHeight, SlotAlign::Centre);
 }
 
 // A shunt arm: a resistor across the pad from y1 down to y2 at x, with dots
@@ -30,9 +30,10 @@ inline void shuntArm(Drawing& d, double x, double y1, double y2, const std::stri
     d.dot(x, y1);
     d.dot(x, y2);
     if (side > 0)
-        d.slot(label, x + 8, labelY - kLabelHeight / 2, labelWidth, kLabelHeight, -1);
+        d.slot(label, x + 8, labelY - kLabelHeight / 2, labelWidth, kLabelHeight, SlotAlign::Left);
     else
-        d.slot(label, x - 8 - labelWidth, labelY - kLabelHeight / 2, labelWidth, kLabelHeight, 1);
+        d.slot(label, x - 8 - labelWidth, labelY - kLabelHeight / 2, labelWidth, kLabelHeight,
+               SlotAlign::Right);
 }
 
 // The terminals at both ends of a pad between the wires at y1 and y2.

@@ -60,7 +60,7 @@ class TPiPad : public Form {
         Drawing& d = drawing(560, 210);
         const double top = 70, bottom = 160;
 
-        d.slot("Label4", 20, 12, 240, kLabelHeight, 0);
+        d.slot("Label4", 20, 12, 240, kLabelHeight, SlotAlign::Centre);
         ports(d, 20, 260, top, bottom);
         d.line(20, top, 50, top);
         seriesArm(d, 50, 130, top, "lblR1T", 80);
@@ -78,7 +78,7 @@ class TPiPad : public Form {
         }
         shuntArm(d, 140, top, bottom, "lblR3T", 90, 1, (top + bottom) / 2);
 
-        d.slot("Label5", 300, 12, 240, kLabelHeight, 0);
+        d.slot("Label5", 300, 12, 240, kLabelHeight, SlotAlign::Centre);
         ports(d, 300, 540, top, bottom);
         d.line(300, top, 370, top);
         seriesArm(d, 370, 470, top, "lblR3P", 100);

@@ -77,19 +77,19 @@ class CoaxBalun : public Form {
         Drawing& d = drawing(420, feed + 44);
         d.line(30, 30, a, 30).penWidth = 4;
         d.line(b, 30, 390, 30).penWidth = 4;
-        d.slot("Label2", 110, 4, 200, 16, 0);
+        d.slot("Label2", 110, 4, 200, 16, SlotAlign::Centre);
         d.line(a, 30, a, top - 8);
         d.line(b, 30, b, top - 8);
-        d.slot("Label3", 40, 40, 140, 16, 1);
+        d.slot("Label3", 40, 40, 140, 16, SlotAlign::Right);
 
         lines::coaxDown(d, a, top, shortEnd);
         lines::coaxDown(d, b, top, longEnd);
         d.line(a + 7, top + 4, b - 7, top + 4);
         d.arrowLine(a - 40, top, a - 40, shortEnd);
-        d.slot("lbllunghezza", 30, (top + shortEnd) / 2 - 8, 114, 16, 1);
+        d.slot("lbllunghezza", 30, (top + shortEnd) / 2 - 8, 114, 16, SlotAlign::Right);
         if (threeQuarter_) {
             d.arrowLine(b + 52, top, b + 52, longEnd);
-            d.slot("lbllunghezza1", b + 58, (top + longEnd) / 2 - 8, 130, 16, -1);
+            d.slot("lbllunghezza1", b + 58, (top + longEnd) / 2 - 8, 130, 16, SlotAlign::Left);
         }
 
         // the inner conductors join the feed's; the shields join the feed's shield
@@ -103,8 +103,8 @@ class CoaxBalun : public Form {
         d.terminal(391, feed);
         // in the three-quarter form, clear of the long section's dimension line
         d.slot("Label4", threeQuarter_ ? b + 60 : b + 30, feed - 30, threeQuarter_ ? 130 : 150, 16,
-               0);
-        d.slot("Label5", b + 30, feed + 12, 150, 16, 0);
+               SlotAlign::Centre);
+        d.slot("Label5", b + 30, feed + 12, 150, 16, SlotAlign::Centre);
     }
 
     bool threeQuarter_;

@@ -68,7 +68,7 @@ class BalunUnUn : public Form {
                          const std::string& out, bool balun) {
         const double x = x0 + 150, top = 50, tap = 110, bottom = 170;
         const double inLeft = x0 + 30, outRight = x0 + 260;
-        d.slot(title, x0 + 20, 6, 260, 16, 0);
+        d.slot(title, x0 + 20, 6, 260, 16, SlotAlign::Centre);
         d.inductor(x, top, tap - top, Dir::Down);
         d.inductor(x, tap, bottom - tap, Dir::Down);
         // the two windings share the core, wound side by side
@@ -99,8 +99,8 @@ class BalunUnUn : public Form {
         }
         d.terminal(inLeft, balun ? top : tap);
         d.terminal(inLeft, balun ? tap : bottom);
-        d.slot(in, x0 + 14, 196, 110, 16, -1);
-        d.slot(out, x0 + 100, 196, 180, 16, 1);
+        d.slot(in, x0 + 14, 196, 110, 16, SlotAlign::Left);
+        d.slot(out, x0 + 100, 196, 180, 16, SlotAlign::Right);
     }
 };
 

@@ -97,7 +97,7 @@ void NotchDesigner::schematic() {
     d.line(410, 0, 410, bottom).dashed = true;
 
     // T: two series tanks, the series inductor and capacitor to the common rail.
-    d.slot("Label4", 0, 4, 400, 20, 0);
+    d.slot("Label4", 0, 4, 400, 20, SlotAlign::Centre);
     d.wire(15, top, 40, top);
     seriesTank(d, 40, 160, top);
     d.wire(160, top, 240, top);
@@ -105,25 +105,25 @@ void NotchDesigner::schematic() {
     d.wire(360, top, 385, top);
     shuntSeries(d, 200, top, bottom);
     rails(d, 15, 385, top, bottom);
-    d.slot("lbltl1", 110, 46, 180, 18, 0);
-    d.slot("lbltc1(0)", 30, 130, 140, 18, 0);
-    d.slot("lbltc1(1)", 230, 130, 140, 18, 0);
+    d.slot("lbltl1", 110, 46, 180, 18, SlotAlign::Centre);
+    d.slot("lbltc1(0)", 30, 130, 140, 18, SlotAlign::Centre);
+    d.slot("lbltc1(1)", 230, 130, 140, 18, SlotAlign::Centre);
     d.slot("lbltl2", 216, 166, 180, 18);
     d.slot("lbltc2", 216, 236, 180, 18);
 
     // π: one series tank between two shunt arms of an inductor and a capacitor.
     const double x = 420;
-    d.slot("Label5", x, 4, 400, 20, 0);
+    d.slot("Label5", x, 4, 400, 20, SlotAlign::Centre);
     d.wire(x + 15, top, x + 140, top);
     seriesTank(d, x + 140, x + 260, top);
     d.wire(x + 260, top, x + 385, top);
     shuntSeries(d, x + 70, top, bottom);
     shuntSeries(d, x + 330, top, bottom);
     rails(d, x + 15, x + 385, top, bottom);
-    d.slot("lblpl1", x + 110, 46, 180, 18, 0);
-    d.slot("lblpc1", x + 110, 130, 180, 18, 0);
-    d.slot(texts_.pl2, x + 85, 166, 230, 18, 0);
-    d.slot(texts_.pc2, x + 85, 236, 230, 18, 0);
+    d.slot("lblpl1", x + 110, 46, 180, 18, SlotAlign::Centre);
+    d.slot("lblpc1", x + 110, 130, 180, 18, SlotAlign::Centre);
+    d.slot(texts_.pl2, x + 85, 166, 230, 18, SlotAlign::Centre);
+    d.slot(texts_.pc2, x + 85, 236, 230, 18, SlotAlign::Centre);
 }
 
 void NotchDesigner::compute() {

@@ -38,7 +38,7 @@ class FiltriBF : public AudioRcFilter {
         d.line(290, 0, 290, bottom).dashed = true;
         auto half = [&](double x, bool highPass, const char* heading, const char* input,
                         const char* series, const char* shunt) {
-            d.slot(heading, x, 4, 280, 20, 0);
+            d.slot(heading, x, 4, 280, 20, SlotAlign::Centre);
             d.wire(x + 20, top, x + 50, top);
             if (highPass)
                 d.capacitor(x + 50, top, 100, Dir::Right);
@@ -53,7 +53,7 @@ class FiltriBF : public AudioRcFilter {
             d.dot(x + 180, bottom);
             rails(d, x + 20, x + 260, top, bottom);
             d.slot(input, x + 10, 111, 90, 18);
-            d.slot(series, x + 40, 36, 120, 18, 0);
+            d.slot(series, x + 40, 36, 120, 18, SlotAlign::Centre);
             d.slot(shunt, x + 196, 111, 84, 18);
         };
         half(0, true, "Label3", "Label5", "lblC1", "lblR1");

@@ -59,12 +59,12 @@ class FiltroNotch : public AudioRcFilter {
         d.dot(node, lower);
 
         d.slot("Label3", 40, 82, 76, 18);
-        d.slot("Label4", 424, 82, 76, 18, 1);
-        d.slot("lblr2", 135, 18, 120, 18, 0);
-        d.slot("lblr3", 285, 18, 120, 18, 0);
+        d.slot("Label4", 424, 82, 76, 18, SlotAlign::Right);
+        d.slot("lblr2", 135, 18, 120, 18, SlotAlign::Centre);
+        d.slot("lblr3", 285, 18, 120, 18, SlotAlign::Centre);
         d.slot("lblc1", 286, 66, 130, 18);
-        d.slot("lblc2", 135, 136, 120, 18, 0);
-        d.slot("lblc3", 285, 136, 120, 18, 0);
+        d.slot("lblc2", 135, 136, 120, 18, SlotAlign::Centre);
+        d.slot("lblc3", 285, 136, 120, 18, SlotAlign::Centre);
         d.slot("lblr1", 286, 191, 130, 18);
     }
 };

@@ -70,11 +70,11 @@ class PassaBandaKCostante : public Form {
         shuntTank(d, 280, top, bottom, false);
         rails(d, 15, 385, top, bottom);
         d.slot("lblzin", 0, 46, 110, 18);
-        d.slot("lbll1", 120, 46, 100, 18, 0);
-        d.slot("lblzout", 290, 46, 110, 18, 1);
-        d.slot("lblc1", 180, 92, 100, 18, 0);
-        d.slot("lblc2a", 0, 141, 90, 18, 1);
-        d.slot("lbll2a", 125, 141, 150, 18, 0);
+        d.slot("lbll1", 120, 46, 100, 18, SlotAlign::Centre);
+        d.slot("lblzout", 290, 46, 110, 18, SlotAlign::Right);
+        d.slot("lblc1", 180, 92, 100, 18, SlotAlign::Centre);
+        d.slot("lblc2a", 0, 141, 90, 18, SlotAlign::Right);
+        d.slot("lbll2a", 125, 141, 150, 18, SlotAlign::Centre);
         d.slot("lblc2b", 310, 141, 90, 18);
 
         // T
@@ -91,11 +91,11 @@ class PassaBandaKCostante : public Form {
         shuntTank(d, x + 200, top, bottom, true);
         rails(d, x + 15, x + 385, top, bottom);
         d.slot("lblzin2", x, 46, 95, 18);
-        d.slot("lbll1a", x + 100, 46, 200, 18, 0);
-        d.slot("lblzout2", x + 305, 46, 95, 18, 1);
-        d.slot("lblc1a", x + 10, 92, 100, 18, 0);
-        d.slot("lblc1b", x + 290, 92, 100, 18, 0);
-        d.slot("lblc2", x + 70, 141, 100, 18, 1);
+        d.slot("lbll1a", x + 100, 46, 200, 18, SlotAlign::Centre);
+        d.slot("lblzout2", x + 305, 46, 95, 18, SlotAlign::Right);
+        d.slot("lblc1a", x + 10, 92, 100, 18, SlotAlign::Centre);
+        d.slot("lblc1b", x + 290, 92, 100, 18, SlotAlign::Centre);
+        d.slot("lblc2", x + 70, 141, 100, 18, SlotAlign::Right);
         d.slot("lbll2", x + 230, 141, 100, 18);
     }
 

@@ -54,7 +54,7 @@ class AntDiscone : public LiveForm {
         heightBeside(d, cx + discHalf, discBottom, apex, xs, "lblspaziatura", 460);
         // the side of the cone, on the left
         alongside(d, cx, apex, cx - baseHalf, base, -14);
-        d.slot("lbllato", 4, (apex + base) / 2 - 9, cx - baseHalf / 2 - 36, 18, 1);
+        d.slot("lbllato", 4, (apex + base) / 2 - 9, cx - baseHalf / 2 - 36, 18, SlotAlign::Right);
         // the base below
         extension(d, cx - baseHalf, base + 3, cx - baseHalf, base + 24);
         extension(d, cx + baseHalf, base + 3, cx + baseHalf, base + 24);

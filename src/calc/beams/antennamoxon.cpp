@@ -70,7 +70,7 @@ class AntennaMoxon : public Form {
         coax.penWidth = 2.5;
         d.terminal(mid, top - 33);
         d.slot("Label4", mid + 10, top - 42, 180, 18);
-        d.slot("Label3", mid - 80, bottom - 20, 160, 18, 0);
+        d.slot("Label3", mid - 80, bottom - 20, 160, 18, SlotAlign::Centre);
         // A below the reflector
         extension(d, left, bottom + 3, left, bottom + 34);
         extension(d, right, bottom + 3, right, bottom + 34);
@@ -79,15 +79,17 @@ class AntennaMoxon : public Form {
         const double xr = right + 24;
         for (double y : {top, tailB, tailD, bottom})
             extension(d, right + 3, y, xr + 6, y);
-        measure(d, xr, top, xr, tailB, "lblb", xr + 8, (top + tailB) / 2 - 9, 520 - xr - 8, 18, -1);
+        measure(d, xr, top, xr, tailB, "lblb", xr + 8, (top + tailB) / 2 - 9, 520 - xr - 8, 18,
+                SlotAlign::Left);
         measure(d, xr, tailB, xr, tailD, "lblc", xr + 8, (tailB + tailD) / 2 - 9, 520 - xr - 8, 18,
-                -1);
+                SlotAlign::Left);
         measure(d, xr, tailD, xr, bottom, "lbld", xr + 8, (tailD + bottom) / 2 - 9, 520 - xr - 8,
-                18, -1);
+                18, SlotAlign::Left);
         const double xl = left - 24;
         extension(d, left - 3, top, xl - 6, top);
         extension(d, left - 3, bottom, xl - 6, bottom);
-        measure(d, xl, top, xl, bottom, "lble", 4, (top + bottom) / 2 - 9, xl - 10, 18, 1);
+        measure(d, xl, top, xl, bottom, "lble", 4, (top + bottom) / 2 - 9, xl - 10, 18,
+                SlotAlign::Right);
     }
 
     void compute() {

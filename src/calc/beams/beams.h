@@ -57,7 +57,7 @@ inline Shape& conductor(Drawing& d, std::vector<double> points) {
 // place of the label that gives the measure.
 inline void measure(Drawing& d, double x1, double y1, double x2, double y2,
                     const std::string& label, double sx, double sy, double sw, double sh,
-                    int align = 0) {
+                    SlotAlign align = SlotAlign::Centre) {
     d.arrowLine(x1, y1, x2, y2);
     d.slot(label, sx, sy, sw, sh, align);
 }
@@ -86,7 +86,7 @@ inline void heightBeside(Drawing& d, double right, double y1, double y2, double 
     extension(d, right + 3, y1, lineX + 6, y1);
     extension(d, right + 3, y2, lineX + 6, y2);
     measure(d, lineX, y1, lineX, y2, label, lineX + 8, (y1 + y2) / 2 - 9, edge - lineX - 10, 18,
-            -1);
+            SlotAlign::Left);
 }
 
 // A rectangular loop of wire with its feed gap at the middle of the lower

@@ -66,7 +66,7 @@ class DeltaLoop : public LiveForm {
         coaxDown(d, cx, junction, 44);
         d.slot("Label2", cx + 8, fy + 14, 540 - cx - 10, 18);
         d.slot("lbladatt", cx + 8, fy + 36, 540 - cx - 10, 18);
-        d.slot("Label3", cx - 110, junction + 54, 220, 18, 0);
+        d.slot("Label3", cx - 110, junction + 54, 220, 18, SlotAlign::Centre);
     }
 
     void compute() {

@@ -64,16 +64,16 @@ class Hb9cv : public LiveForm {
         extension(d, refl - 3, boomY - reflHalf, refl - 58, boomY - reflHalf);
         extension(d, refl - 3, boomY + reflHalf, refl - 58, boomY + reflHalf);
         measure(d, refl - 50, boomY - reflHalf, refl - 50, boomY + reflHalf, "lblriflettore", 6,
-                boomY - 9, refl - 62, 18, 1);
+                boomY - 9, refl - 62, 18, SlotAlign::Right);
         extension(d, rad + 3, boomY - radHalf, rad + 88, boomY - radHalf);
         extension(d, rad + 3, boomY + radHalf, rad + 88, boomY + radHalf);
         measure(d, rad + 80, boomY - radHalf, rad + 80, boomY + radHalf, "lblradiatore", rad + 88,
-                boomY + 20, 540 - rad - 90, 18, -1);
+                boomY + 20, 540 - rad - 90, 18, SlotAlign::Left);
         // phasing and feed points, from the boom, between the elements
         measure(d, refl + 12, phasing, refl + 12, boomY - 3, "lblphasingpoint", refl + 18,
-                (phasing + boomY) / 2 - 9, 96, 18, -1);
+                (phasing + boomY) / 2 - 9, 96, 18, SlotAlign::Left);
         measure(d, rad - 12, feed, rad - 12, boomY - 3, "lblfeedpoint", rad - 114,
-                (feed + boomY) / 2 + 6, 96, 18, 1);
+                (feed + boomY) / 2 + 6, 96, 18, SlotAlign::Right);
         // element spacing, below
         const double y = boomY + reflHalf + 18;
         extension(d, refl, boomY + reflHalf + 3, refl, y + 5);

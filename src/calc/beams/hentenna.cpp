@@ -50,7 +50,7 @@ class Hentenna : public LiveForm {
         extension(d, left - 8, bar, left - 34, bar);
         extension(d, left - 3, bottom, left - 34, bottom);
         measure(d, left - 28, bar, left - 28, bottom, "lblaccordo", 4, (bar + bottom) / 2 - 9,
-                left - 38, 18, 1);
+                left - 38, 18, SlotAlign::Right);
     }
 
     void compute() {

@@ -68,15 +68,17 @@ class DielectricForm : public Form {
             d.line(left, 4 + row * r, right, 4 + row * r);
         label("lbltitolo(0)", "Tensione di scarica").as(Role::OnDrawing);
         label("lbltitolo(1)", "Spaziatura in mm").as(Role::OnDrawing);
-        d.slot("lbltitolo(0)", left + 4, 6, mid - left - 8, row - 4, 0);
-        d.slot("lbltitolo(1)", mid + 4, 6, right - mid - 8, row - 4, 0);
+        d.slot("lbltitolo(0)", left + 4, 6, mid - left - 8, row - 4, SlotAlign::Centre);
+        d.slot("lbltitolo(1)", mid + 4, 6, right - mid - 8, row - 4, SlotAlign::Centre);
         for (std::size_t i = 0; i < kSparkOver.size(); ++i) {
             const std::string n = std::to_string(i);
             const double y = 6 + row * static_cast<double>(i + 1);
             label("lbltensione(" + n + ")", kSparkOver[i][0]).as(Role::OnDrawing);
             label("lblspaziatura(" + n + ")", kSparkOver[i][1]).as(Role::OnDrawing);
-            d.slot("lbltensione(" + n + ")", left + 4, y, mid - left - 8, row - 4, 0);
-            d.slot("lblspaziatura(" + n + ")", mid + 4, y, right - mid - 8, row - 4, 0);
+            d.slot("lbltensione(" + n + ")", left + 4, y, mid - left - 8, row - 4,
+                   SlotAlign::Centre);
+            d.slot("lblspaziatura(" + n + ")", mid + 4, y, right - mid - 8, row - 4,
+                   SlotAlign::Centre);
         }
         endFrame();
     }

@@ -67,7 +67,7 @@ class FrmRipple : public Form {
             d.dot(x, mid);
         }
         d.generator(leg1, mid, leg2 - leg1, Dir::Right);
-        d.text((leg1 + leg2) / 2, mid + 38, "AC", 9, 0);
+        d.text((leg1 + leg2) / 2, mid + 38, "AC", 9, Anchor::CentredOn);
         d.line(leg1, top, 420, top);
         d.line(leg1, bottom, 420, bottom);
         d.dot(leg2, top);
@@ -76,12 +76,12 @@ class FrmRipple : public Form {
         d.dot(cx, top);
         d.dot(cx, bottom);
         d.capacitor(cx, top, bottom - top, Dir::Down);
-        d.text(cx - 24, mid, "C", 9, 1);
+        d.text(cx - 24, mid, "C", 9, Anchor::StartsAt);
         d.slot("lblC", cx + 16, mid - 9, 90, 18);
         d.terminal(420, top);
         d.terminal(420, bottom);
-        d.text(440, mid - 14, "CC", 9, 0);
-        d.slot("lblV", 400, mid + 2, 78, 18, 0);
+        d.text(440, mid - 14, "CC", 9, Anchor::CentredOn);
+        d.slot("lblV", 400, mid + 2, 78, 18, SlotAlign::Centre);
     }
 
     void compute() {

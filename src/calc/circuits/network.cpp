@@ -42,8 +42,8 @@ void NetworkForm::seriesParallel(Element a, Element b,
     Drawing& d = drawing(2 * col, below.empty()
                                       ? columnsEnd
                                       : belowTop + belowHeight * static_cast<double>(below.size()));
-    d.slot("Label4", 5, 2, col - 10, 18, 0);
-    d.slot("Label5", col + 5, 2, col - 10, 18, 0);
+    d.slot("Label4", 5, 2, col - 10, 18, SlotAlign::Centre);
+    d.slot("Label5", col + 5, 2, col - 10, 18, SlotAlign::Centre);
     d.line(col, 0, col, columnsEnd).dashed = true;
 
     // Series: a and b end to end between two terminals, centred in the left column.
@@ -66,15 +66,17 @@ void NetworkForm::seriesParallel(Element a, Element b,
 
     for (std::size_t i = 0; i < seriesResults.size(); ++i) {
         control(seriesResults[i]).as(Role::OnDrawing);
-        d.slot(seriesResults[i], 5, resultsTop + rowHeight * i, col - 10, rowHeight - 2, 0);
+        d.slot(seriesResults[i], 5, resultsTop + rowHeight * i, col - 10, rowHeight - 2,
+               SlotAlign::Centre);
     }
     for (std::size_t i = 0; i < parallelResults.size(); ++i) {
         control(parallelResults[i]).as(Role::OnDrawing);
-        d.slot(parallelResults[i], col + 5, resultsTop + rowHeight * i, col - 10, rowHeight - 2, 0);
+        d.slot(parallelResults[i], col + 5, resultsTop + rowHeight * i, col - 10, rowHeight - 2,
+               SlotAlign::Centre);
     }
     for (std::size_t i = 0; i < below.size(); ++i) {
         control(below[i]).as(Role::OnDrawing);
-        d.slot(below[i], 10, belowTop + belowHeight * i, 2 * col - 20, 18, 0);
+        d.slot(below[i], 10, belowTop + belowHeight * i, 2 * col - 20, 18, SlotAlign::Centre);
     }
 }
 
@@ -93,7 +95,7 @@ void NetworkForm::generatorCircuit(bool parallel, const std::string& generatorLa
         d.inductor(xl, top, bottom - top, Dir::Down);
         d.dot(xc, top);
         d.dot(xc, bottom);
-        d.slot(generatorLabel, 0, 61, 72, 18, 1);
+        d.slot(generatorLabel, 0, 61, 72, 18, SlotAlign::Right);
         d.slot("lblvc", xc + 14, 61, 90, 18);
         d.slot("lblvl", xl + 18, 61, 72, 18);
     } else {
@@ -108,9 +110,9 @@ void NetworkForm::generatorCircuit(bool parallel, const std::string& generatorLa
         d.line(340, top, right, top);
         d.line(right, top, right, bottom);
         d.line(right, bottom, xg, bottom);
-        d.slot(generatorLabel, 0, 86, 72, 18, 1);
-        d.slot("lblvc", 130, 10, 100, 18, 0);
-        d.slot("lblvl", 235, 10, 100, 18, 0);
+        d.slot(generatorLabel, 0, 86, 72, 18, SlotAlign::Right);
+        d.slot("lblvc", 130, 10, 100, 18, SlotAlign::Centre);
+        d.slot("lblvl", 235, 10, 100, 18, SlotAlign::Centre);
     }
 }
 

@@ -81,19 +81,19 @@ class BobinePiatte : public Form {
         extension(d, L, T - 20, L, 22);
         extension(d, R, T - 20, R, 22);
         d.arrowLine(L, 28, R, 28);
-        d.slot("Label1", L + 20, 6, side - 40, 18, 0);
+        d.slot("Label1", L + 20, 6, side - 40, 18, SlotAlign::Centre);
         // inner side, below the board
         const double h1 = L + winding, h2 = R - winding;
         extension(d, h1, B - winding, h1, B + 46);
         extension(d, h2, B - winding, h2, B + 46);
         d.arrowLine(h1, B + 40, h2, B + 40);
-        d.slot("Label2", (h1 + h2) / 2 - 80, B + 46, 160, 18, 0);
+        d.slot("Label2", (h1 + h2) / 2 - 80, B + 46, 160, 18, SlotAlign::Centre);
         // track width and gap on the right-hand side, by leader lines
         const double trackY = T + 80, gapY = T + 130;
         leader(d, R - track / 2, trackY, R + 34, trackY - 24);
-        d.slot("Label3", R + 42, trackY - 34, 86, 18, -1);
+        d.slot("Label3", R + 42, trackY - 34, 86, 18, SlotAlign::Left);
         leader(d, R - track - gap / 2, gapY, R + 34, gapY + 24);
-        d.slot("Label4", R + 42, gapY + 16, 86, 18, -1);
+        d.slot("Label4", R + 42, gapY + 16, 86, 18, SlotAlign::Left);
     }
 
     // A thin line from a label to the point it names, with a dot on the point.

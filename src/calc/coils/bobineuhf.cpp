@@ -51,7 +51,7 @@ class BobineUhf : public Form {
         ground.penWidth = 1;
         for (double x = 42; x <= 370; x += 12)
             d.line(x, plane + 8, x - 8, plane + 16).penWidth = 1;
-        d.text(200, plane + 32, "piano di terra", 8, 0);
+        d.text(200, plane + 32, "piano di terra", 8, Anchor::CentredOn);
         Shape& conductor = d.polyline({x0, y, x1, y, x1, plane});
         conductor.pen = kCopper;
         conductor.penWidth = 5;
@@ -60,10 +60,10 @@ class BobineUhf : public Form {
         extension(d, x0, y - 6, x0, 26);
         extension(d, x1, y - 6, x1, 26);
         d.arrowLine(x0, 32, x1, 32);
-        d.slot("lbllunghezza", (x0 + x1) / 2 - 80, 10, 160, 18, 0);
+        d.slot("lbllunghezza", (x0 + x1) / 2 - 80, 10, 160, 18, SlotAlign::Centre);
         // height above the plane
         d.arrowLine(150, y + 4, 150, plane);
-        d.slot("lbldistanza", 158, (y + plane) / 2 - 9, 150, 18, -1);
+        d.slot("lbldistanza", 158, (y + plane) / 2 - 9, 150, 18, SlotAlign::Left);
     }
 
     void compute() {

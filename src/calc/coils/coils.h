@@ -106,12 +106,12 @@ inline void coilOnFormer(Drawing& d, int turns) {
     extension(d, x0, top - 3, x0, 14);
     extension(d, x1, top - 3, x1, 14);
     d.arrowLine(x0, 20, x1, 20);
-    d.slot("lbll", x0 + 10, 1, x1 - x0 - 20, 17, 0);
+    d.slot("lbll", x0 + 10, 1, x1 - x0 - 20, 17, SlotAlign::Centre);
     // diameter on the left
     extension(d, x0 - 17, top, 70, top);
     extension(d, x0 - 17, bottom, 70, bottom);
     d.arrowLine(78, top, 78, bottom);
-    d.slot("lbld", 0, (top + bottom) / 2 - 9, 74, 18, 1);
+    d.slot("lbld", 0, (top + bottom) / 2 - 9, 74, 18, SlotAlign::Right);
 }
 
 } // namespace etero::coils

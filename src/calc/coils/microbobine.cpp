@@ -72,12 +72,12 @@ class MicroBobine : public CoilDesigner {
         extension(d, g1, top - 4, g1, 28);
         extension(d, g2, top - 4, g2, 28);
         d.arrowLine(g1, 34, g2, 34);
-        d.slot("lbls", (g1 + g2) / 2 - 60, 8, 120, 18, 0);
+        d.slot("lbls", (g1 + g2) / 2 - 60, 8, 120, 18, SlotAlign::Centre);
         // diameter on the left
         extension(d, x0 + pitch / 2 - 6, top, 70, top);
         extension(d, x0 - 6, bottom, 70, bottom);
         d.arrowLine(78, top, 78, bottom);
-        d.slot("lbld", 0, (top + bottom) / 2 - 9, 74, 18, 1);
+        d.slot("lbld", 0, (top + bottom) / 2 - 9, 74, 18, SlotAlign::Right);
     }
 
     // An input change or a mode change: the results go, the drawing shows

@@ -83,12 +83,12 @@ class AntG5RV : public DipoleForm {
         for (double k = y + 16; k < boxTop - 6; k += 14)
             d.line(c - 9, k, c + 9, k).penWidth = 0.8;
         d.arrowLine(c - 30, y + 6, c - 30, boxTop);
-        d.slot("lbladattamento", c - 120, (y + boxTop) / 2 - 9, 84, 18, 1);
+        d.slot("lbladattamento", c - 120, (y + boxTop) / 2 - 9, 84, 18, SlotAlign::Right);
         d.slot("Label2", c + 16, (y + boxTop) / 2 - 9, 170, 18);
         Shape& box = d.rect(c - 55, boxTop, 110, 28);
         box.filled = true;
         box.fill = 0xF0F0F0;
-        d.slot("Label3", c - 52, boxTop + 5, 104, 18, 0);
+        d.slot("Label3", c - 52, boxTop + 5, 104, 18, SlotAlign::Centre);
         Shape& coax = d.line(c, boxTop + 28, c, 258);
         coax.pen = kFeeder;
         coax.penWidth = 3;

@@ -56,13 +56,13 @@ class AntPresaCalcolata : public DipoleForm {
         insulator(d, feed, y);
         dimension(d, x1, x2, 24, 56, "lblm", 120);
         d.arrowLine(x1, y + 22, feed, y + 22);
-        d.slot("lblpresa", x1 + 10, y + 26, feed - x1 - 20, 17, 0);
+        d.slot("lblpresa", x1 + 10, y + 26, feed - x1 - 20, 17, SlotAlign::Centre);
         for (double side : {-4.0, 4.0})
             d.line(feed + side, y + 4, feed + side, 120).pen = kFeeder;
         Shape& balun = d.rect(feed - 30, 120, 60, 26);
         balun.filled = true;
         balun.fill = 0xF0F0F0;
-        d.slot("Label3", feed - 28, 124, 56, 18, 0);
+        d.slot("Label3", feed - 28, 124, 56, 18, SlotAlign::Centre);
         Shape& coax = d.line(feed, 146, feed, 206);
         coax.pen = kFeeder;
         coax.penWidth = 3;

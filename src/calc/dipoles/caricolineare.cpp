@@ -53,9 +53,9 @@ class CaricoLineare : public DipoleForm {
         tick2.penWidth = 0.8;
         tick2.dashed = true;
         d.arrowLine(fold, y + gap + 30, x1, y + gap + 30);
-        d.slot("lbllc", fold + 40, y + gap + 33, x1 - fold - 80, 17, 0);
+        d.slot("lbllc", fold + 40, y + gap + 33, x1 - fold - 80, 17, SlotAlign::Centre);
         d.arrowLine(x1 + 20, y, x1 + 20, y + gap);
-        d.slot("lbld", x1 - 62, y + 4, 56, 17, 1);
+        d.slot("lbld", x1 - 62, y + 4, 56, 17, SlotAlign::Right);
     }
 
     void compute() {

@@ -53,7 +53,7 @@ void dimension(Drawing& d, double x1, double x2, double y, double tickTo, const 
     d.arrowLine(x1, y, x2, y);
     if (!label.empty()) {
         const double w = labelWidth > 0 ? labelWidth : x2 - x1;
-        d.slot(label, (x1 + x2) / 2 - w / 2, y - 19, w, 17, 0);
+        d.slot(label, (x1 + x2) / 2 - w / 2, y - 19, w, 17, SlotAlign::Centre);
     }
 }
 

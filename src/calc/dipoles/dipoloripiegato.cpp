@@ -62,7 +62,7 @@ class DipoloRipiegato : public DipoleForm {
         d.slot("lbld2", x1 + 40, top - 20, 90, 17);
         d.slot("lbld1", x1 + 40, bottom + 4, 90, 17);
         d.arrowLine(x2 + 22, top, x2 + 22, bottom);
-        d.slot("lbls", x2 - 70, (top + bottom) / 2 - 9, 64, 18, 1);
+        d.slot("lbls", x2 - 70, (top + bottom) / 2 - 9, 64, 18, SlotAlign::Right);
         d.slot("lblimpedenza", c + 14, 152, 150, 18);
     }
 

@@ -70,9 +70,9 @@ class TrappolaLineare : public DipoleForm {
             tick.dashed = true;
         }
         d.arrowLine(t1 - 12, y + gap + 40, t2 + 40, y + gap + 40);
-        d.slot("lblll", t1 + 10, y + gap + 43, t2 - t1 + 10, 17, 0);
+        d.slot("lblll", t1 + 10, y + gap + 43, t2 - t1 + 10, 17, SlotAlign::Centre);
         d.arrowLine(t1 - 30, y, t1 - 30, y + gap);
-        d.slot("lbls", t1 - 110, y + 3, 76, 17, 1);
+        d.slot("lbls", t1 - 110, y + 3, 76, 17, SlotAlign::Right);
     }
 
     void compute() {

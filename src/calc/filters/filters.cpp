@@ -24,11 +24,12 @@ Drawing section(bool pi, Element series, Element shunt) {
         drawElement(d, shunt, x, top, bottom - top, Dir::Down);
         d.dot(x, top);
         d.dot(x, bottom);
-        d.text(x + side * 16, (top + bottom) / 2, letter(shunt), 10, side).bold = true;
+        d.text(x + side * 16, (top + bottom) / 2, letter(shunt), 10, static_cast<Anchor>(side))
+            .bold = true;
     };
     auto seriesAt = [&](double x1, double x2) {
         drawElement(d, series, x1, top, x2 - x1, Dir::Right);
-        d.text((x1 + x2) / 2, top - 22, letter(series), 10, 0).bold = true;
+        d.text((x1 + x2) / 2, top - 22, letter(series), 10, Anchor::CentredOn).bold = true;
     };
     if (pi) {
         // shunt - series - shunt

@@ -59,10 +59,10 @@ class PassaBasso2 : public Form {
             d.terminal(x, bottom);
         }
         d.slot("lblzin", 6, 30, 150, 22);
-        d.slot("lbll", 190, 30, 160, 22, 0);
-        d.slot("lblzout", 384, 30, 150, 22, 1);
-        d.slot("lblc2a", 4, 114, 128, 22, 1);
-        d.slot("lblc1", 190, 142, 160, 22, 0);
+        d.slot("lbll", 190, 30, 160, 22, SlotAlign::Centre);
+        d.slot("lblzout", 384, 30, 150, 22, SlotAlign::Right);
+        d.slot("lblc2a", 4, 114, 128, 22, SlotAlign::Right);
+        d.slot("lblc1", 190, 142, 160, 22, SlotAlign::Centre);
         d.slot("lblc2b", 408, 114, 128, 22);
     }
 

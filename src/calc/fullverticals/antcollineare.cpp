@@ -71,19 +71,19 @@ class AntCollineare : public beams::LiveForm {
         sleeve.penWidth = 1.5;
         cable(d, {end, y, end + 0, y + 50, end - 30, y + 50});
         d.terminal(end - 33, y + 50);
-        d.text(end - 42, y + 50, "DISCESA", 8, -1);
-        d.slot("lbldiscesa", end - 160, y + 62, 118, 18, 1);
+        d.text(end - 42, y + 50, "DISCESA", 8, Anchor::EndsAt);
+        d.slot("lbldiscesa", end - 160, y + 62, 118, 18, SlotAlign::Right);
         // the lengths: the long sections above, the coaxial quarter waves below
         for (auto [x1, x2, name] : {std::tuple{xa, xb, "lbla"}, std::tuple{xc, xd, "lblc"},
                                     std::tuple{xe, end, "lble"}}) {
             widthMeasure(d, x1, x2, y - 34);
-            d.slot(name, (x1 + x2) / 2 - 60, y - 56, 120, 18, 0);
+            d.slot(name, (x1 + x2) / 2 - 60, y - 56, 120, 18, SlotAlign::Centre);
         }
         for (auto [x1, x2, name] : {std::tuple{xb, xc, "lblb"}, std::tuple{xd, xe, "lbld"}}) {
             widthMeasure(d, x1, x2, y + 30);
-            d.slot(name, (x1 + x2) / 2 - 60, y + 38, 120, 18, 0);
+            d.slot(name, (x1 + x2) / 2 - 60, y + 38, 120, 18, SlotAlign::Centre);
         }
-        d.slot("Label2", 10, 168, 620, 22, 0);
+        d.slot("Label2", 10, 168, 620, 22, SlotAlign::Centre);
     }
 
     void choose(int index) {

@@ -71,7 +71,7 @@ class Antenna58 : public Form {
         d.slot("lblcarico", x + 16, (coilTop + feed) / 2 - 9, 80, 18);
         // along the right-hand outer radial
         widthMeasure(d, x + 8, x + 150, feed + 48);
-        d.slot("lblradiale", x + 30, feed + 54, 110, 18, 0);
+        d.slot("lblradiale", x + 30, feed + 54, 110, 18, SlotAlign::Centre);
     }
 
     void choose(int index) {

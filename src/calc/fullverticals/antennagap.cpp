@@ -54,11 +54,7 @@ class AntennaGap : public JForm {
         const double tap = base - 1500 * scale;
         conductor(d,
                   {right, gapTop, right, top, left, top, left, base, right, base, right, lineTop});
-        d.dot(left, tap);
-        d.dot(right, tap);
-        cable(d, {left, tap, left + 14, tap, left + 14, base + 40});
-        cable(d, {right, tap, left + 26, tap, left + 26, base + 40});
-        d.terminal(left + 20, base + 45);
+        tappedFeed(d, left, right, tap, base);
         heightMeasure(d, left - 40, top, base, "lblaltezza", left - 48, 100);
         heightMeasure(d, left - 20, tap, base, "lblalim", left - 48, 100);
         heightMeasure(d, right + 40, lineTop, base, "lbllinea", right + 48, 90);
@@ -73,8 +69,7 @@ class AntennaGap : public JForm {
         P = formatFixed(650 / f, 1);
         Gp = roundThroughFixed(300 / f, 1);
         advice(27);
-        caption("lblaltezza", formatLocale(R) + " cm.");
-        caption("lbllinea", formatLocale(Ln) + "cm. ");
+        showLengths(R, Ln);
         caption("lbldist", P + " cm.");
         caption("lblalim", formatFixed(1500 / f, 1));
         caption("lblgap", formatLocale(Gp) + " cm.");

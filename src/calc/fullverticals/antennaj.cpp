@@ -47,7 +47,7 @@ class AntennaJ : public JForm {
         cable(d, {right, base, right, base + 22, (left + right) / 2 + 3, base + 22});
         cable(d, {(left + right) / 2, base + 25, (left + right) / 2, base + 52});
         d.terminal((left + right) / 2, base + 55);
-        d.text((left + right) / 2 + 12, base + 55, "coax 50 ohm", 8, 1);
+        d.text((left + right) / 2 + 12, base + 55, "coax 50 ohm", 8, Anchor::StartsAt);
         heightMeasure(d, left - 40, top, base, "lblaltezza", left - 48, 100);
         heightMeasure(d, right + 40, lineTop, base, "lbllinea", right + 48, 90);
         widthMeasure(d, left, right, lineTop - 16);
@@ -59,8 +59,7 @@ class AntennaJ : public JForm {
         R = toInt16(22000 / f);
         P = roundThroughFixed(460 / f, 1);
         advice(30);
-        caption("lblaltezza", formatLocale(R) + " cm.");
-        caption("lbllinea", formatLocale(Ln) + "cm. ");
+        showLengths(R, Ln);
         caption("lbldist", formatLocale(P) + " cm.");
     }
 

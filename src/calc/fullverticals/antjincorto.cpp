@@ -43,11 +43,7 @@ class AntJinCorto : public JForm {
         const double lineTop = base - (base - top) * 7490 / 22000;
         const double tap = base - (base - top) * 740 / 22000 * 2; // drawn twice as high
         conductor(d, {left, top, left, base, right, base, right, lineTop});
-        d.dot(left, tap);
-        d.dot(right, tap);
-        cable(d, {left, tap, left + 14, tap, left + 14, base + 40});
-        cable(d, {right, tap, left + 26, tap, left + 26, base + 40});
-        d.terminal(left + 20, base + 45);
+        tappedFeed(d, left, right, tap, base);
         heightMeasure(d, left - 40, top, base, "lblaltezza", left - 48, 100);
         heightMeasure(d, left - 20, tap, base, "lbld1", left - 48, 100);
         heightMeasure(d, right + 40, lineTop, base, "lbllinea", right + 48, 90);
@@ -60,8 +56,7 @@ class AntJinCorto : public JForm {
         R = toInt16(22000 / f);
         P = formatFixed(460 / f, 1);
         advice(30);
-        caption("lblaltezza", formatLocale(R) + " cm.");
-        caption("lbllinea", formatLocale(Ln) + "cm. ");
+        showLengths(R, Ln);
         caption("lbldist", P + " cm.");
         caption("lbld1", formatLocale(roundThroughFixed(740 / f, 1)));
     }

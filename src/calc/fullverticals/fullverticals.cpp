@@ -24,6 +24,14 @@ Shape& cable(Drawing& d, std::vector<double> points) {
     return s;
 }
 
+void tappedFeed(Drawing& d, double left, double right, double tap, double base) {
+    d.dot(left, tap);
+    d.dot(right, tap);
+    cable(d, {left, tap, left + 14, tap, left + 14, base + 40});
+    cable(d, {right, tap, left + 26, tap, left + 26, base + 40});
+    d.terminal(left + 20, base + 45);
+}
+
 namespace {
 
 Shape& thin(Shape& s) {
@@ -41,9 +49,9 @@ void heightMeasure(Drawing& d, double x, double y1, double y2, const std::string
         thin(d.line(x - 5, y, x + 5, y));
     const double mid = (y1 + y2) / 2 - 9;
     if (edge < x)
-        d.slot(label, edge - labelWidth, mid, labelWidth, 18, 1);
+        d.slot(label, edge - labelWidth, mid, labelWidth, 18, SlotAlign::Right);
     else
-        d.slot(label, edge, mid, labelWidth, 18, -1);
+        d.slot(label, edge, mid, labelWidth, 18, SlotAlign::Left);
 }
 
 void widthMeasure(Drawing& d, double x1, double x2, double y) {

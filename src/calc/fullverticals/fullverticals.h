@@ -8,6 +8,7 @@
 #include "shell/form/form.h"
 #include "shell/number/number.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -53,6 +54,13 @@ class JForm : public Form {
     // The advice on the elements' diameter for the working frequency.
     void advice(double lowest) { caption("lbldiametro", diameterAdvice(f, lowest)); }
 
+    // The radiator's height (lblaltezza) and the matching line's length
+    // (lbllinea) on the sketch, in whole centimetres.
+    void showLengths(std::int16_t radiator, std::int16_t line) {
+        caption("lblaltezza", formatLocale(radiator) + " cm.");
+        caption("lbllinea", formatLocale(line) + "cm. ");
+    }
+
     double f = 0; // the working frequency, MHz
 };
 
@@ -62,6 +70,10 @@ class JForm : public Form {
 Shape& conductor(Drawing& d, std::vector<double> points);
 // A feed line through the given points.
 Shape& cable(Drawing& d, std::vector<double> points);
+// The coaxial cable tapped across the radiator (at x `left`) and the
+// matching line (at `right`) at height `tap`, running down past the `base`
+// to its connector.
+void tappedFeed(Drawing& d, double left, double right, double tap, double base);
 // A vertical dimension line at x from y1 to y2 with ticks, and the slot of
 // its label: left of the line (ending at `edge`) when `edge` < x, else right
 // of it (starting at `edge`), centred on the line's middle.

@@ -54,8 +54,8 @@ class GpGamma : public Form {
         d.variableCapacitor(rod, rodEnd, 44, Dir::Right);
         cable(d, {rod + 44, rodEnd, rod + 90, rodEnd});
         d.terminal(rod + 93, rodEnd);
-        d.text(rod + 8, rodTop + 40, "GAMMA", 7, 1);
-        d.text(rod + 22, rodEnd - 24, "C", 8, 0);
+        d.text(rod + 8, rodTop + 40, "GAMMA", 7, Anchor::StartsAt);
+        d.text(rod + 22, rodEnd - 24, "C", 8, Anchor::CentredOn);
     }
 
     void compute() {

@@ -63,17 +63,17 @@ class BobinaRettangolare : public Form {
         extension(d, cx - hy - 4, cy - hd, 32, cy - hd);
         extension(d, cx - hy - 4, cy + hd, 32, cy + hd);
         d.arrowLine(40, cy - hd, 40, cy + hd);
-        d.text(28, cy + 4, "d", 10, 0);
+        d.text(28, cy + 4, "d", 10, Anchor::CentredOn);
         // y: the core's width, below
         extension(d, cx - hy, cy + hd + 4, cx - hy, 218);
         extension(d, cx + hy, cy + hd + 4, cx + hy, 218);
         d.arrowLine(cx - hy, 212, cx + hy, 212);
-        d.text(cx, 200, "y", 10, 0);
+        d.text(cx, 200, "y", 10, Anchor::CentredOn);
         // b: the thickness, above
         extension(d, cx + hy, cy - hd - 4, cx + hy, 18);
         extension(d, cx + hy + b, cy - hd - b - 4, cx + hy + b, 18);
         d.arrowLine(cx + hy, 24, cx + hy + b, 24);
-        d.text(cx + hy + b / 2, 16, "b", 10, 0);
+        d.text(cx + hy + b / 2, 16, "b", 10, Anchor::CentredOn);
         // the side view: the core and the winding L long on it
         const double sx0 = 270, sx1 = 440, wx0 = 305, wx1 = 405;
         block(sx0, cy - hd, sx1 - sx0, 2 * hd, 0xEFE4CC);
@@ -83,7 +83,7 @@ class BobinaRettangolare : public Form {
         extension(d, wx0, cy + hd + b + 4, wx0, 218);
         extension(d, wx1, cy + hd + b + 4, wx1, 218);
         d.arrowLine(wx0, 212, wx1, 212);
-        d.text((wx0 + wx1) / 2, 200, "L", 10, 0);
+        d.text((wx0 + wx1) / 2, 200, "L", 10, Anchor::CentredOn);
     }
 
     void compute() {

@@ -105,18 +105,18 @@ class MultilayerCoil : public coils::CoilDesigner {
         extension(d, x0 - 34, axis + inner, 92, axis + inner);
         d.arrowLine(100, axis, 100, axis - outer);
         d.arrowLine(100, axis, 100, axis + inner);
-        d.slot("lblr2", 0, axis - outer / 2 - 8, 96, 16, 1);
-        d.slot("lblr1", 0, axis + inner / 2 - 8, 96, 16, 1);
+        d.slot("lblr2", 0, axis - outer / 2 - 8, 96, 16, SlotAlign::Right);
+        d.slot("lblr1", 0, axis + inner / 2 - 8, 96, 16, SlotAlign::Right);
         // width above
         extension(d, x0, axis - outer - 14, x0, 10);
         extension(d, x1, axis - outer - 14, x1, 10);
         d.arrowLine(x0, 16, x1, 16);
-        d.slot("lbllarg", x0 - 20, 0, x1 - x0 + 40, 14, 0);
+        d.slot("lbllarg", x0 - 20, 0, x1 - x0 + 40, 14, SlotAlign::Centre);
         // depth at the right
         extension(d, x1 + 10, axis - outer, 335, axis - outer);
         extension(d, x1 + 10, axis - inner, 335, axis - inner);
         d.arrowLine(328, axis - outer, 328, axis - inner);
-        d.slot("lblspessore", 334, axis - (outer + inner) / 2 - 8, 86, 16, -1);
+        d.slot("lblspessore", 334, axis - (outer + inner) / 2 - 8, 86, 16, SlotAlign::Left);
     }
 
     // The sizes on the drawing after a result.

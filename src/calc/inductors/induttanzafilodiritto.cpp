@@ -49,14 +49,14 @@ class InduttanzaFiloDiritto : public Form {
         extension(d, x0, top - 4, x0, 14);
         extension(d, x1, top - 4, x1, 14);
         d.arrowLine(x0, 20, x1, 20);
-        d.text((x0 + x1) / 2, 14, "LUNGHEZZA", 8, 0);
+        d.text((x0 + x1) / 2, 14, "LUNGHEZZA", 8, Anchor::CentredOn);
         extension(d, x0 - 4, top, 30, top);
         extension(d, x0 - 4, bottom, 30, bottom);
         d.line(36, top - 18, 36, top).penWidth = 1;
         d.line(36, bottom, 36, bottom + 18).penWidth = 1;
         d.polyline({33, top - 5, 36, top, 39, top - 5}).penWidth = 1;
         d.polyline({33, bottom + 5, 36, bottom, 39, bottom + 5}).penWidth = 1;
-        d.text(36, bottom + 32, "DIAMETRO", 8, 0);
+        d.text(36, bottom + 32, "DIAMETRO", 8, Anchor::CentredOn);
     }
 
     void compute() {

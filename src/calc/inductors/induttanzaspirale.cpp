@@ -70,11 +70,11 @@ class InduttanzaSpirale : public Form {
         extension(d, cx + mean, cy + mean - 6, cx + mean, 254);
         extension(d, cx + outer, cy + 2, cx + outer, 286);
         d.arrowLine(cx, 220, cx + outer, 220);
-        d.slot("lblraggioesterno", cx + outer + 8, 212, 180, 16, -1);
+        d.slot("lblraggioesterno", cx + outer + 8, 212, 180, 16, SlotAlign::Left);
         d.arrowLine(cx, 248, cx + mean, 248);
-        d.slot("lblmedio", cx + mean + 8, 240, 180, 16, -1);
+        d.slot("lblmedio", cx + mean + 8, 240, 180, 16, SlotAlign::Left);
         d.arrowLine(cx + inner, 280, cx + outer, 280);
-        d.slot("lblspessore", cx + outer + 8, 272, 180, 16, -1);
+        d.slot("lblspessore", cx + outer + 8, 272, 180, 16, SlotAlign::Left);
     }
 
     void clear() {

@@ -45,9 +45,7 @@ class LineaBifilare : public LineForm {
         d.arrowLine(x1, 128, x2, 128);
         letter(d, (x1 + x2) / 2, 116, "D");
         plane(d, 20, 320, ground, true);
-        guide(d, x1 - r, y, 70, y);
-        d.arrowLine(76, y, 76, ground);
-        letter(d, 62, (y + ground) / 2, "h");
+        heightOverGround(d, x1 - r, y, ground);
     }
 
     void compute() {

@@ -36,9 +36,7 @@ class LineaUnifilare : public LineForm {
         conductor(d, x, y, r);
         diameterAbove(d, x, y, r, 40, "d");
         plane(d, 20, 280, ground, true);
-        guide(d, x - r, y, 70, y);
-        d.arrowLine(76, y, 76, ground);
-        letter(d, 62, (y + ground) / 2, "h");
+        heightOverGround(d, x - r, y, ground);
     }
 
     void compute() {

@@ -15,6 +15,15 @@ namespace etero::linecapacitance {
 
 using lineimpedance::log10Ln;
 
+// The height h of a wire seen end-on, its left edge at (edge, y), over the
+// ground at `ground`: a guide out to the left and the measure down from it.
+inline void heightOverGround(Drawing& d, double edge, double y, double ground) {
+    using namespace lineimpedance;
+    guide(d, edge, y, 70, y);
+    d.arrowLine(76, y, 76, ground);
+    letter(d, 62, (y + ground) / 2, "h");
+}
+
 class LineForm : public Form {
   public:
     using Form::Form;

@@ -29,10 +29,10 @@ class BilanciataDuePiani : public GeometryForm {
         conductor(d, x2, y, r);
         diameterAbove(d, x2, y, r, y - 34, "d");
         d.arrowLine(40, top, 40, bottom);
-        letter(d, 30, y, "h", 1);
+        letter(d, 30, y, "h", Anchor::StartsAt);
         guide(d, x1, y, 80, y);
         d.arrowLine(86, y, 86, bottom);
-        letter(d, 92, (y + bottom) / 2, "h/2", -1);
+        letter(d, 92, (y + bottom) / 2, "h/2", Anchor::EndsAt);
         guide(d, mid, top, mid, bottom);
         guide(d, x1, y, x1, y + 44);
         guide(d, x2, y, x2, y + 44);

@@ -82,7 +82,8 @@ inline void guide(Drawing& d, double x1, double y1, double x2, double y2) {
 }
 
 // A dimension letter, in the size the drawings use.
-inline void letter(Drawing& d, double x, double y, const std::string& s, int align = 0) {
+inline void letter(Drawing& d, double x, double y, const std::string& s,
+                   Anchor align = Anchor::CentredOn) {
     d.text(x, y, s, 11, align).bold = true;
 }
 

@@ -26,12 +26,12 @@ class SingolaDuePiani : public GeometryForm {
         conductor(d, x, y, r);
         diameterAbove(d, x, y, r, y - 34, "d");
         d.arrowLine(40, top, 40, bottom);
-        letter(d, 30, y, "h", 1);
+        letter(d, 30, y, "h", Anchor::StartsAt);
         guide(d, x, y, 100, y);
         d.arrowLine(106, top, 106, y);
         d.arrowLine(106, y, 106, bottom);
-        letter(d, 112, (top + y) / 2, "h/2", -1);
-        letter(d, 112, (y + bottom) / 2, "h/2", -1);
+        letter(d, 112, (top + y) / 2, "h/2", Anchor::EndsAt);
+        letter(d, 112, (y + bottom) / 2, "h/2", Anchor::EndsAt);
     }
 
     void compute() override {

@@ -37,7 +37,7 @@ class Strip : public GeometryForm {
         guide(d, x2, y1, x2 + 30, y1);
         guide(d, x2, y2, x2 + 30, y2);
         d.arrowLine(x2 + 24, y1, x2 + 24, y2);
-        letter(d, x2 + 36, (y1 + y2) / 2, "d", -1);
+        letter(d, x2 + 36, (y1 + y2) / 2, "d", Anchor::EndsAt);
     }
 
     void compute() override {

@@ -73,13 +73,13 @@ class Adattatori : public Form {
         d.line(258, y, 282, y);
         d.line(250, y + 9, 290, y + 9);
         coaxAcross(d, 290, 470, y);
-        d.text(380, 60, "CAVO DISCESA", 8, 0);
+        d.text(380, 60, "CAVO DISCESA", 8, Anchor::CentredOn);
         d.line(470, y + 9, 478, y + 9);
         d.terminal(481, y);
         d.terminal(481, y + 9);
-        d.slot("lbllung", 80, 38, 170, 16, 0);
+        d.slot("lbllung", 80, 38, 170, 16, SlotAlign::Centre);
         d.slot("lblimpantenna", 48, 112, 180, 16);
-        d.slot("lblimplinea", 290, 112, 180, 16, 0);
+        d.slot("lblimplinea", 290, 112, 180, 16, SlotAlign::Centre);
     }
 
     void compute() {

@@ -21,7 +21,7 @@ Drawing example(Load load, Wiring wiring) {
     const double xa = 95, xb = 145, top = 60, bottom = 150;
     Drawing d(240, 220);
     d.rect(60, 8, 120, 30);
-    d.text(120, 23, load == Load::Balanced ? "BILANCIATO" : "SBILANCIATO", 8, 0);
+    d.text(120, 23, load == Load::Balanced ? "BILANCIATO" : "SBILANCIATO", 8, Anchor::CentredOn);
     coaxDown(d, xa, top, bottom);
     coaxDown(d, xb, top, bottom);
     d.arrowLine(160, top, 160, bottom);
@@ -48,7 +48,7 @@ Drawing example(Load load, Wiring wiring) {
     d.line(128, bottom, 128, 172);
     d.dot(120, bottom + 8);
     coaxDown(d, 120, 172, 196);
-    d.text(120, 212, "DISCESA SBILANCIATA 52 OHM", 7, 0);
+    d.text(120, 212, "DISCESA SBILANCIATA 52 OHM", 7, Anchor::CentredOn);
     return d;
 }
 

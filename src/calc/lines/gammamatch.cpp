@@ -41,22 +41,22 @@ class GammaMatch : public Form {
         Drawing& d = drawing(480, 200);
         const double y = 40, yStub = 80, centre = 100, start = 146, strap = 330, xc = 141;
         d.line(20, y, 460, y).penWidth = 4;
-        d.text(centre, y - 18, "centro radiatore", 8, 0);
+        d.text(centre, y - 18, "centro radiatore", 8, Anchor::CentredOn);
         d.line(centre, y - 8, centre, y + 8);
         d.line(start, yStub, strap, yStub).penWidth = 3;
         d.line(strap, y, strap, yStub).penWidth = 3;
-        d.text(strap, y - 18, "ponticello regolabile", 8, 0);
+        d.text(strap, y - 18, "ponticello regolabile", 8, Anchor::CentredOn);
         d.arrowLine(400, y + 3, 400, yStub);
         d.arrowLine(152, yStub + 16, strap, yStub + 16);
         d.rect(136, yStub - 6, 10, 12).filled = true;
-        d.text(130, yStub, "isolatore", 8, -1);
+        d.text(130, yStub, "isolatore", 8, Anchor::EndsAt);
         d.capacitor(xc, yStub + 6, 40, Dir::Down);
         d.polyline({xc, yStub + 46, xc, 135, 125, 135, 125, 142});
         coaxDown(d, 125, 150, 180);
         d.polyline({118, 152, centre, 152, centre, y});
-        d.text(140, 172, "discesa coax", 8, 1);
-        d.slot("lbllunghezza", 152, yStub + 20, strap - 152, 16, 0);
-        d.slot("lbldistanza", 340, yStub + 6, 130, 16, 0);
+        d.text(140, 172, "discesa coax", 8, Anchor::StartsAt);
+        d.slot("lbllunghezza", 152, yStub + 20, strap - 152, 16, SlotAlign::Centre);
+        d.slot("lbldistanza", 340, yStub + 6, 130, 16, SlotAlign::Centre);
         d.slot("lblc", xc + 14, yStub + 40, 100, 16);
     }
 

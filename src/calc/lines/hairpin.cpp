@@ -64,11 +64,11 @@ class Hairpin : public Form {
         d.ellipse(c1 - r, cy - r, 2 * r, 2 * r);
         d.ellipse(c2 - r, cy - r, 2 * r, 2 * r);
         d.arrowLine(c1 - r, cy - r - 8, c1 + r, cy - r - 8);
-        d.slot("lbld", c1 - 60, cy - r - 28, 120, 16, 0);
+        d.slot("lbld", c1 - 60, cy - r - 28, 120, 16, SlotAlign::Centre);
         d.line(c1, cy, c1, cy + 26);
         d.line(c2, cy, c2, cy + 26);
         d.arrowLine(c1, cy + 22, c2, cy + 22);
-        d.slot("lbls", c1 - 20, cy + 30, c2 - c1 + 40, 16, 0);
+        d.slot("lbls", c1 - 20, cy + 30, c2 - c1 + 40, 16, SlotAlign::Centre);
     }
 
     void compute() {

@@ -71,10 +71,10 @@ class TrasformaTubi : public Form {
         d.line(x2, 100, 372, 100);
         d.polyline({x2, 140, 395, 140, 395, 109});
         coaxAcross(d, 380, 440, 100);
-        d.slot("lbllung", x1, 12, x2 - x1, 16, 0);
-        d.slot("lbld1", 0, 92, x1 - 22, 16, 1);
-        d.slot("lbld2", x2 - 124, 92, 100, 16, 1);
-        d.slot("Label8", 300, 160, 160, 16, 0);
+        d.slot("lbllung", x1, 12, x2 - x1, 16, SlotAlign::Centre);
+        d.slot("lbld1", 0, 92, x1 - 22, 16, SlotAlign::Right);
+        d.slot("lbld2", x2 - 124, 92, 100, 16, SlotAlign::Right);
+        d.slot("Label8", 300, 160, 160, 16, SlotAlign::Centre);
     }
 
     void required() {

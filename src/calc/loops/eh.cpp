@@ -79,7 +79,7 @@ class EH : public LoopsForm {
         d.polyline({end, leads.lower, end + 20, leads.lower, end + 20, mid + 12});
         d.terminal(end + 20, mid - 9);
         d.terminal(end + 20, mid + 9);
-        d.text(end + 28, mid, "50 Ohm", 8, 1);
+        d.text(end + 28, mid, "50 Ohm", 8, Anchor::StartsAt);
     }
 
     void compute() {

@@ -102,8 +102,8 @@ class EHStar : public LoopsForm {
         d.terminal(x + 63, leads.upper + 40);
         d.terminal(x + 63, leads.lower - 40);
         d.text(leads.x + 30, leads.upper - 20, "PHASING", 7);
-        d.text(x - 8, leads.lower + 20, "TUNING", 7, 0);
-        d.text(x + 48, leads.upper + 22, "SOURCE", 7, 0);
+        d.text(x - 8, leads.lower + 20, "TUNING", 7, Anchor::CentredOn);
+        d.text(x + 48, leads.upper + 22, "SOURCE", 7, Anchor::CentredOn);
         d.slot("Label8", 10, 420, 360, 48);
         d.slot("Label11", 10, 490, 360, 80);
     }

@@ -37,9 +37,9 @@ Leads cylinders(Drawing& d, double x, double top, double width, double length, d
     dimension(d, lineX, top, gapTop);
     dimension(d, lineX, gapTop, gapBottom);
     dimension(d, lineX, gapBottom, bottom);
-    d.slot("lbll", 2, (top + gapTop) / 2 - 9, lineX - 8, 18, 1);
-    d.slot("lbldd", 2, (gapTop + gapBottom) / 2 - 9, lineX - 8, 18, 1);
-    d.slot("lbll2", 2, (gapBottom + bottom) / 2 - 9, lineX - 8, 18, 1);
+    d.slot("lbll", 2, (top + gapTop) / 2 - 9, lineX - 8, 18, SlotAlign::Right);
+    d.slot("lbldd", 2, (gapTop + gapBottom) / 2 - 9, lineX - 8, 18, SlotAlign::Right);
+    d.slot("lbll2", 2, (gapBottom + bottom) / 2 - 9, lineX - 8, 18, SlotAlign::Right);
     // the diameter above the upper cylinder
     const double dimY = top - 10;
     Shape& s = d.line(x - width / 2, dimY, x + width / 2, dimY);
@@ -50,7 +50,7 @@ Leads cylinders(Drawing& d, double x, double top, double width, double length, d
         t.pen = kMeasure;
         t.penWidth = 1;
     }
-    d.slot("lbld", x - 60, dimY - 24, 120, 18, 0);
+    d.slot("lbld", x - 60, dimY - 24, 120, 18, SlotAlign::Centre);
 
     // the leads: out of the inner ends, round the cylinders' side, to the right
     const Leads leads{leadsTo, top + length / 2, gapBottom + length / 2};

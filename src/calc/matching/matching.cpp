@@ -17,6 +17,14 @@ void MatchingForm::openFromCorner(const std::string& companion) {
     openBeside(companion, 180, 180);
 }
 
+void MatchingForm::piInputs(const char* qCaption, std::function<void()> compute) {
+    field("Label1", "IMPEDENZA IN ENTRATA in OHM", "txtinput", "Zin > Zout  e < 6000");
+    field("Label2", " IMPEDENZA D'USCITA  in OHM", "txtout", "Zin > Zout").initial("50");
+    field("Label3", qCaption, "txtq").initial("12.3");
+    field("Label4", "FREQUENZA DI LAVORO in MHz", "txtfrequenza");
+    command("cmdcalcola", "CALCOLA", std::move(compute));
+}
+
 void MatchingForm::piSchematic() {
     label("lblzin", "INPUT").as(Role::OnDrawing);
     label("lblc1", "C1").as(Role::OnDrawing);
@@ -42,9 +50,59 @@ void MatchingForm::piSchematic() {
     }
     d.slot("lblzin", in + 6, 91, 96, 18);
     d.slot("lblc1", x1 + 14, 91, 110, 18);
-    d.slot("lbll", 170, 12, 200, 18, 0);
-    d.slot("lblc2", x2 - 124, 91, 110, 18, 1);
-    d.slot("lblzout", x2 + 14, 91, 96, 18, 1);
+    d.slot("lbll", 170, 12, 200, 18, SlotAlign::Centre);
+    d.slot("lblc2", x2 - 124, 91, 110, 18, SlotAlign::Right);
+    d.slot("lblzout", x2 + 14, 91, 96, 18, SlotAlign::Right);
+}
+
+std::optional<MatchingForm::PiReactances> MatchingForm::piReactances(double Zin, double Zout,
+                                                                     double Q, double f) {
+    if (Zin * Zout * Q * f <= 0) {
+        missingData("txtinput");
+        return std::nullopt;
+    }
+    if (Zin <= Zout) {
+        warn("IMPEDENZA INPUT SEMPRE > IMPEDENZA OUT", kErrorTitle);
+        focus("txtinput");
+        return std::nullopt;
+    }
+    const double Qmin = std::sqrt(Zin / Zout - 1);
+    if (Q < Qmin) {
+        warn("FATTORE DI MERITO Q TROPPO BASSO", kErrorTitle);
+        focus("txtq");
+        return std::nullopt;
+    }
+    // At exactly the lowest Q the network degenerates (X2 would divide by
+    // zero): nothing is computed and nothing is said.
+    if (Q == Qmin) return std::nullopt;
+
+    PiReactances x;
+    x.X1 = Zin / Q;
+    x.X2 = Zout / std::sqrt((Zout / Zin) * (1 + Q * Q) - 1);
+    x.XL = Zin * (Q + Zout / x.X2) / (Q * Q + 1);
+    return x;
+}
+
+void MatchingForm::showPiInductance(const std::string& L) {
+    if (parseLocale(L) < 1) {
+        const double nano = parseLocale(L) * 1000;
+        caption("lblbobina", "L'INDUTTANZA E' " + formatLocale(nano) + " nanoHENRY");
+        caption("lbll", formatLocale(nano) + " nanoH");
+    } else {
+        caption("lblbobina", "L'INDUTTANZA E' " + L + "  " + kMicro + "HENRY");
+        caption("lbll", L + kMicro + "H");
+    }
+}
+
+void MatchingForm::showPiCapacitors(const std::string& C1, const std::string& C2, double Zin,
+                                    double Zout) {
+    show("Frame1");
+    caption("lblprimoc", "IL PRIMO CONDENSATORE E' pF " + C1);
+    caption("lblsecondoc", "IL SECONDO CONDENSATORE E' pF " + C2);
+    caption("lblc1", C1 + " pF");
+    caption("lblc2", C2 + " pF");
+    caption("lblzin", formatLocale(Zin) + " OHM");
+    caption("lblzout", formatLocale(Zout) + " OHM");
 }
 
 void TappedForm::designTapped(const Layout& layout) {
@@ -86,7 +144,7 @@ void TappedForm::designTapped(const Layout& layout) {
     d.slot(layout.singleLabel, xs + 14, 101, xd - xs - 22, 18);
     d.slot(layout.upper, xd + 14, 61, 90, 18);
     d.slot(layout.lower, xd + 14, 141, 90, 18);
-    d.slot("lblz2", 436, 141, 78, 18, 1);
+    d.slot("lblz2", 436, 141, 78, 18, SlotAlign::Right);
 
     label("Label5", "FORMULE UTILI :   Q=Fo/Bw   Q=Fo/(F2 - F1)").as(Role::Hint);
     label("Label6", "FORMULE EMPIRICHE APPROSSIMATE").as(Role::Hint);

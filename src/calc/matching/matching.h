@@ -6,6 +6,8 @@
 
 #include "shell/form/form.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace etero::matching {
@@ -24,10 +26,32 @@ class MatchingForm : public Form {
     // companion opens modeless beside it.
     void openFromCorner(const std::string& companion);
 
+    // The pi network's four inputs, which piReactances() reads: the input
+    // and output impedances (txtinput, txtout), the loaded Q (txtq, named by
+    // `qCaption`) and the frequency (txtfrequenza); then the CALCOLA command.
+    void piInputs(const char* qCaption, std::function<void()> compute);
+
     // The low-pass pi network between its input and output terminals, with
     // its five labels on it: lblzin, lblc1, lbll, lblc2 and lblzout, named
     // "INPUT", "C1", "INDUTTANZA", "C2" and "OUTPUT" until a result.
     void piSchematic();
+
+    // The pi network's reactances in ohms: the shunt capacitor at the input,
+    // the one at the output and the series inductor.
+    struct PiReactances {
+        double X1 = 0, X2 = 0, XL = 0;
+    };
+    // Checks the pi network's inputs (impedances in ohms, loaded Q, MHz) and
+    // computes its reactances. On a refusal it says why, puts the focus in
+    // the field to correct (txtinput or txtq) and returns nothing; at exactly
+    // the lowest Q it returns nothing and says nothing.
+    std::optional<PiReactances> piReactances(double Zin, double Zout, double Q, double f);
+    // The inductance `L` (µH, as shown; in nH below 1 µH) in lblbobina and
+    // on the schematic.
+    void showPiInductance(const std::string& L);
+    // Shows Frame1 with the two capacitors (pF, as shown) and writes them
+    // and the two impedances on the schematic.
+    void showPiCapacitors(const std::string& C1, const std::string& C2, double Zin, double Zout);
 };
 
 // A tapped step-down circuit: one element across the input (`single`), the

@@ -5,8 +5,6 @@
 #include "shell/app/registry.h"
 #include "shell/number/number.h"
 
-#include <cmath>
-
 namespace etero::matching {
 
 namespace {
@@ -18,11 +16,7 @@ class FrmPiNetwork : public MatchingForm {
   protected:
     void design() override {
         window("RETE PASSA BASSO A PI GRECO COME ADATTATORE D' IMPEDENZA");
-        field("Label1", "IMPEDENZA IN ENTRATA in OHM", "txtinput", "Zin > Zout  e < 6000");
-        field("Label2", " IMPEDENZA D'USCITA  in OHM", "txtout", "Zin > Zout").initial("50");
-        field("Label3", "FATTORE DI MERITO Q  da ca 8 a 15", "txtq").initial("12.3");
-        field("Label4", "FREQUENZA DI LAVORO in MHz", "txtfrequenza");
-        command("cmdcalcola", "CALCOLA", [this] { compute(); });
+        piInputs("FATTORE DI MERITO Q  da ca 8 a 15", [this] { compute(); });
 
         piSchematic();
 
@@ -51,44 +45,14 @@ class FrmPiNetwork : public MatchingForm {
     void compute() {
         const double Zin = num("txtinput"), Zout = num("txtout"), Q = num("txtq"),
                      f = num("txtfrequenza");
-        if (Zin * Zout * Q * f <= 0) return missingData("txtinput");
-        if (Zin <= Zout) {
-            warn("IMPEDENZA INPUT SEMPRE > IMPEDENZA OUT", kErrorTitle);
-            return focus("txtinput");
-        }
-        const double Qmin = std::sqrt(Zin / Zout - 1);
-        if (Q < Qmin) {
-            warn("FATTORE DI MERITO Q TROPPO BASSO", kErrorTitle);
-            return focus("txtq");
-        }
-        // At exactly the lowest Q the network degenerates (X2 would divide by
-        // zero): nothing is computed and nothing is said.
-        if (Q == Qmin) return;
-
-        const double X1 = Zin / Q;
-        const double X2 = Zout / std::sqrt((Zout / Zin) * (1 + Q * Q) - 1);
-        const double XL = Zin * (Q + Zout / X2) / (Q * Q + 1);
-        const std::string C1 = formatFixed(159000 / (f * X1), 2);
-        const std::string C2 = formatFixed(159000 / (f * X2), 2);
-        const std::string L = formatFixed(XL / (6.28318 * f), 3);
-
-        if (parseLocale(L) < 1) {
-            const double nano = parseLocale(L) * 1000;
-            caption("lblbobina", "L'INDUTTANZA E' " + formatLocale(nano) + " nanoHENRY");
-            caption("lbll", formatLocale(nano) + " nanoH");
-        } else {
-            caption("lblbobina", "L'INDUTTANZA E' " + L + "  " + kMicro + "HENRY");
-            caption("lbll", L + kMicro + "H");
-        }
+        const auto x = piReactances(Zin, Zout, Q, f);
+        if (!x) return;
+        const std::string C1 = formatFixed(159000 / (f * x->X1), 2);
+        const std::string C2 = formatFixed(159000 / (f * x->X2), 2);
+        const std::string L = formatFixed(x->XL / (6.28318 * f), 3);
+        showPiInductance(L);
         const double BW = roundThroughFixed(f * 1000 / Q, 1);
-
-        show("Frame1");
-        caption("lblprimoc", "IL PRIMO CONDENSATORE E' pF " + C1);
-        caption("lblsecondoc", "IL SECONDO CONDENSATORE E' pF " + C2);
-        caption("lblc1", C1 + " pF");
-        caption("lblc2", C2 + " pF");
-        caption("lblzin", formatLocale(Zin) + " OHM");
-        caption("lblzout", formatLocale(Zout) + " OHM");
+        showPiCapacitors(C1, C2, Zin, Zout);
         caption("lblbw", "LA BANDA PASSANTE E'  KHz  " + formatLocale(BW));
     }
 };

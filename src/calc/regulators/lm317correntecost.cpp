@@ -40,7 +40,7 @@ class Lm317CorrenteCost : public Form {
         capacitorDown(d, 60, rail, ground, "2.200 microF");
         capacitorDown(d, 170, rail, ground, "100 nF");
         const Pins p = regulatorBox(d, 230, 40, "E", "R", "U");
-        d.text(p.commonX, p.inY + 12, "LM 317", 8, 0).bold = true;
+        d.text(p.commonX, p.inY + 12, "LM 317", 8, Anchor::CentredOn).bold = true;
         d.line(p.outX, p.outY, 350, rail);
         d.resistor(350, rail, node - 350, Dir::Right);
         d.line(node, rail, 520, rail);
@@ -51,8 +51,8 @@ class Lm317CorrenteCost : public Form {
         d.rect(505, 100, 30, 70);
         d.line(520, rail, 520, 100);
         d.line(520, 170, 520, ground);
-        d.text(495, 135, "carico", 8, -1);
-        d.slot("lblr1", 340, 26, 120, 18, 0);
+        d.text(495, 135, "carico", 8, Anchor::EndsAt);
+        d.slot("lblr1", 340, 26, 120, 18, SlotAlign::Centre);
     }
 
     void compute() {

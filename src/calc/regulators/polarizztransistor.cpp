@@ -75,13 +75,13 @@ class PolarizzTransistor : public Form {
         d.line(t.collectorX, collector, 330, collector);
         d.capacitor(330, collector, 70, Dir::Right);
         d.terminal(403, collector);
-        d.text(divider - 12, (supply + base) / 2, "R1", 9, -1).bold = true;
-        d.text(divider - 12, (base + ground) / 2, "R2", 9, -1).bold = true;
-        d.text(t.collectorX + 12, (supply + collector) / 2, "R3", 9, 1).bold = true;
-        d.text(t.emitterX + 12, (t.emitterY + ground) / 2, "R4", 9, 1).bold = true;
+        d.text(divider - 12, (supply + base) / 2, "R1", 9, Anchor::EndsAt).bold = true;
+        d.text(divider - 12, (base + ground) / 2, "R2", 9, Anchor::EndsAt).bold = true;
+        d.text(t.collectorX + 12, (supply + collector) / 2, "R3", 9, Anchor::StartsAt).bold = true;
+        d.text(t.emitterX + 12, (t.emitterY + ground) / 2, "R4", 9, Anchor::StartsAt).bold = true;
         d.slot("Label8", 362, supply - 9, 70, 18);
-        d.slot("Label6", 45, base - 40, 100, 18, 0);
-        d.slot("Label7", 315, collector - 40, 100, 18, 0);
+        d.slot("Label6", 45, base - 40, 100, 18, SlotAlign::Centre);
+        d.slot("Label7", 315, collector - 40, 100, 18, SlotAlign::Centre);
     }
 
     void compute() {

@@ -7,16 +7,16 @@ namespace etero::regulators {
 Pins regulatorBox(Drawing& d, double x, double y, const char* in, const char* common,
                   const char* out) {
     d.rect(x, y, 90, 60).penWidth = 2;
-    d.text(x + 9, y + 20, in, 8, 0);
-    d.text(x + 45, y + 50, common, 8, 0);
-    d.text(x + 81, y + 20, out, 8, 0);
+    d.text(x + 9, y + 20, in, 8, Anchor::CentredOn);
+    d.text(x + 45, y + 50, common, 8, Anchor::CentredOn);
+    d.text(x + 81, y + 20, out, 8, Anchor::CentredOn);
     return {x, y + 20, x + 90, y + 20, x + 45, y + 60};
 }
 
 void capacitorDown(Drawing& d, double x, double top, double bottom, const std::string& value,
                    int side) {
     d.capacitor(x, top, bottom - top, Dir::Down);
-    d.text(x + side * 16, (top + bottom) / 2, value, 8, side);
+    d.text(x + side * 16, (top + bottom) / 2, value, 8, static_cast<Anchor>(side));
     d.dot(x, top);
     d.dot(x, bottom);
 }
@@ -84,11 +84,11 @@ void Form78xx::design78xx(const char* extraNote) {
     capacitorDown(d, 420, node, ground, "");
     d.shownWith({});
     d.slot("lblvin", 4, 24, 160, 18);
-    d.slot("lbl78xx", p.inX + 17, p.inY + 8, 56, 16, 0);
+    d.slot("lbl78xx", p.inX + 17, p.inY + 8, 56, 16, SlotAlign::Centre);
     d.slot("lblr1", 364, 86, 90, 18);
-    d.slot("lblr2", 262, 156, 78, 18, 1);
+    d.slot("lblr2", 262, 156, 78, 18, SlotAlign::Right);
     d.slot("Label7", 434, 156, 60, 18);
-    d.slot("lblvout", 460, 24, 170, 18, 1);
+    d.slot("lblvout", 460, 24, 170, 18, SlotAlign::Right);
 
     label("Label2", "ANCHE SE GLI INTEGRATI STABILIZZATORI DELLA SERIE 78xx SONO PREDISPOSTI PER "
                     "FORNIRE IN USCITA VALORI STANDARD DI TENSIONE E' POSSIBILE OTTENERE VALORI  "
@@ -184,11 +184,11 @@ void FormLm317::lm317Schematic(bool trimmer) {
         Shape& head = d.polyline({404, mid + 10, 395, mid + 12, 400, mid + 18});
         head.filled = true;
         head.penWidth = 1;
-        d.slot("lblr2", 296, (node + mid) / 2 - 9, 80, 18, 1);
-        d.slot("lbltrimmer", 296, (mid + ground) / 2 - 9, 80, 18, 1);
+        d.slot("lblr2", 296, (node + mid) / 2 - 9, 80, 18, SlotAlign::Right);
+        d.slot("lbltrimmer", 296, (mid + ground) / 2 - 9, 80, 18, SlotAlign::Right);
     } else {
         d.resistor(390, node, ground - node, Dir::Down);
-        d.slot("lblr2", 296, (node + ground) / 2 - 9, 80, 18, 1);
+        d.slot("lblr2", 296, (node + ground) / 2 - 9, 80, 18, SlotAlign::Right);
     }
     d.dot(390, ground);
     diode(d, 440, node, 440, rail);
@@ -198,8 +198,8 @@ void FormLm317::lm317Schematic(bool trimmer) {
     capacitorDown(d, 560, rail, ground, "220 microF");
     capacitorDown(d, 650, rail, ground, "100 nF");
     d.slot("lblvin", 4, 30, 160, 18);
-    d.slot("lblr1", 296, 112, 80, 18, 1);
-    d.slot("lblvout", 540, 24, 170, 18, 1);
+    d.slot("lblr1", 296, 112, 80, 18, SlotAlign::Right);
+    d.slot("lblvout", 540, 24, 170, 18, SlotAlign::Right);
 }
 
 void FormLm317::showInputs(double optimal, double highest) {

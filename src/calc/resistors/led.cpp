@@ -78,9 +78,10 @@ class FrmLed : public Form {
         using C = DroppingCircuit;
         Drawing& d = drawing(C::width, C::height);
         droppingCircuit(d, Diode::Led);
-        d.text(C::left - 12, C::top - 4, "+", 9, 0);
-        d.slot("lbltensione", C::left + 10, (C::top + C::bottom) / 2 - 8, 150, 16, -1);
-        d.slot("lblohm", C::resistorFrom, C::top - 34, C::resistorTo - C::resistorFrom, 16, 0);
+        d.text(C::left - 12, C::top - 4, "+", 9, Anchor::CentredOn);
+        d.slot("lbltensione", C::left + 10, (C::top + C::bottom) / 2 - 8, 150, 16, SlotAlign::Left);
+        d.slot("lblohm", C::resistorFrom, C::top - 34, C::resistorTo - C::resistorFrom, 16,
+               SlotAlign::Centre);
     }
 
     void resistor() {

@@ -61,11 +61,12 @@ class ResZener : public Form {
         using C = DroppingCircuit;
         Drawing& d = drawing(C::width, C::height);
         droppingCircuit(d, Diode::Zener);
-        d.slot("Label4", C::left - 20, C::top - 40, 50, 16, -1);
-        d.slot("lblvcc", C::left - 20, C::top - 23, 100, 16, -1);
-        d.slot("lblohm", C::resistorFrom, C::top - 34, C::resistorTo - C::resistorFrom, 16, 0);
-        d.slot("Label5", C::right - 40, C::top - 40, 60, 16, 1);
-        d.slot("lblvz", C::right - 80, C::top - 23, 100, 16, 1);
+        d.slot("Label4", C::left - 20, C::top - 40, 50, 16, SlotAlign::Left);
+        d.slot("lblvcc", C::left - 20, C::top - 23, 100, 16, SlotAlign::Left);
+        d.slot("lblohm", C::resistorFrom, C::top - 34, C::resistorTo - C::resistorFrom, 16,
+               SlotAlign::Centre);
+        d.slot("Label5", C::right - 40, C::top - 40, 60, 16, SlotAlign::Right);
+        d.slot("lblvz", C::right - 80, C::top - 23, 100, 16, SlotAlign::Right);
     }
 
     void compute() {

@@ -13,8 +13,8 @@ void ResonantCircuit::inputsAndSchematics(const std::string& initialResistance) 
 
     const double col = 270;
     Drawing& d = drawing(2 * col, 150);
-    d.slot("Label4", 5, 2, col - 10, 18, 0);
-    d.slot("Label5", col + 5, 2, col - 10, 18, 0);
+    d.slot("Label4", 5, 2, col - 10, 18, SlotAlign::Centre);
+    d.slot("Label5", col + 5, 2, col - 10, 18, SlotAlign::Centre);
     d.line(col, 0, col, 150).dashed = true;
 
     // Series: R, L and C end to end between two terminals.

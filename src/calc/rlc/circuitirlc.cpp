@@ -53,7 +53,7 @@ class FrmCircuitiRLC : public circuits::NetworkForm {
         d.line(320, 0, 320, 150).dashed = true;
         auto letter = [&](double x, double y, const char* s) { d.text(x, y, s, 10).bold = true; };
 
-        d.slot("Label6", 0, 4, 310, 20, 0);
+        d.slot("Label6", 0, 4, 310, 20, SlotAlign::Centre);
         const double y = 95;
         leads(d, 60, 260, y);
         d.resistor(60, y, 60, Dir::Right);
@@ -63,13 +63,9 @@ class FrmCircuitiRLC : public circuits::NetworkForm {
         letter(160, y - 25, "L");
         letter(230, y - 25, "C");
 
-        d.slot("Label7", 330, 4, 310, 20, 0);
-        const double left = 390, right = 570, top = 60, bottom = 130, mid = 95;
-        leads(d, left, right, mid);
-        d.wire(left, top, left, bottom);
-        d.wire(right, top, right, bottom);
-        d.dot(left, mid);
-        d.dot(right, mid);
+        d.slot("Label7", 330, 4, 310, 20, SlotAlign::Centre);
+        const double left = 390, right = 570, top = 60, bottom = 130;
+        parallelEnds(d, left, right, top, bottom);
         d.inductor(left, top, 90, Dir::Right);
         d.capacitor(left + 90, top, 90, Dir::Right);
         d.resistor(left, bottom, right - left, Dir::Right);

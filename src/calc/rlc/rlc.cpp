@@ -33,19 +33,7 @@ class FrmRLC : public ThreeElementForm {
   private:
     // R and L in series along the top, C across the pair below them.
     void schematic() {
-        Drawing& d = drawing(380, 150);
-        const double left = 70, right = 310, top = 35, bottom = 115, mid = 75;
-        leads(d, left, right, mid);
-        d.wire(left, top, left, bottom);
-        d.wire(right, top, right, bottom);
-        d.dot(left, mid);
-        d.dot(right, mid);
-        d.wire(left, top, 90, top);
-        d.resistor(90, top, 80, Dir::Right);
-        d.wire(170, top, 210, top);
-        d.inductor(210, top, 80, Dir::Right);
-        d.wire(290, top, right, top);
-        d.capacitor(left, bottom, right - left, Dir::Right);
+        Drawing& d = seriesPairWithAcross(drawing(380, 150), Element::Capacitor);
         d.text(130, 14, "R", 10).bold = true;
         d.text(250, 14, "L", 10).bold = true;
         d.text(190, 140, "C", 10).bold = true;

@@ -43,22 +43,10 @@ class FrmRLR : public circuits::NetworkForm {
         label("Label5", "R1").as(Role::OnDrawing);
         label("lbll", "L").as(Role::OnDrawing);
         label("Label6", "R2").as(Role::OnDrawing);
-        Drawing& d = drawing(380, 150);
-        const double left = 70, right = 310, top = 35, bottom = 115, mid = 75;
-        leads(d, left, right, mid);
-        d.wire(left, top, left, bottom);
-        d.wire(right, top, right, bottom);
-        d.dot(left, mid);
-        d.dot(right, mid);
-        d.wire(left, top, 90, top);
-        d.resistor(90, top, 80, Dir::Right);
-        d.wire(170, top, 210, top);
-        d.inductor(210, top, 80, Dir::Right);
-        d.wire(290, top, right, top);
-        d.resistor(left, bottom, right - left, Dir::Right);
-        d.slot("Label5", 90, 4, 80, 18, 0);
-        d.slot("lbll", 170, 4, 160, 18, 0);
-        d.slot("Label6", 150, 128, 80, 18, 0);
+        Drawing& d = seriesPairWithAcross(drawing(380, 150), Element::Resistor);
+        d.slot("Label5", 90, 4, 80, 18, SlotAlign::Centre);
+        d.slot("lbll", 170, 4, 160, 18, SlotAlign::Centre);
+        d.slot("Label6", 150, 128, 80, 18, SlotAlign::Centre);
     }
 
     void compute() {

@@ -47,4 +47,15 @@ class ThreeElementForm : public circuits::NetworkForm {
 // ends, at height y: the left end at x1, the right end at x2.
 void leads(Drawing& d, double x1, double x2, double y);
 
+// Two branches in parallel between the terminals: the leads at mid height,
+// and the wires at x1 and x2 from `top` to `bottom` that join the branches'
+// ends, with a dot where each lead meets them.
+void parallelEnds(Drawing& d, double x1, double x2, double top, double bottom);
+
+// A resistor and an inductor in series along the top, from x 70 to 310,
+// and `across` (a resistor or a capacitor) below them from end to end,
+// with the leads at mid height: a drawing of 380 × 150. The resistor spans
+// x 90 to 170 and the inductor 210 to 290 at y 35; `across` lies at y 115.
+Drawing& seriesPairWithAcross(Drawing& d, Element across);
+
 } // namespace etero::rlc

@@ -59,10 +59,10 @@ class FinaleAntenna : public StageForm {
         d.capacitor(330, rail, 80, Dir::Right);
         d.line(410, rail, 460, rail);
         coaxSocket(d, 470, rail);
-        d.text(470, 122, "coax 50 ohm", 8, 0);
-        d.slot("lblbobina", 145, 40, 120, 18, 0);
+        d.text(470, 122, "coax 50 ohm", 8, Anchor::CentredOn);
+        d.slot("lblbobina", 145, 40, 120, 18, SlotAlign::Centre);
         d.slot("lblc2", 318, 112, 100, 18);
-        d.slot("lblc1", 310, 40, 120, 18, 0);
+        d.slot("lblc1", 310, 40, 120, 18, SlotAlign::Centre);
     }
 
     void compute() {

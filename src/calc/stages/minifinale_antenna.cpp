@@ -49,10 +49,10 @@ class MiniFinaleAntenna : public StageForm {
         d.dot(coil, tap);
         d.inductor(coil, hot, cold - hot, Dir::Down, 6);
         d.line(coil, cold, coil, 180);
-        d.text(coil, 194, "+ Vcc", 8, 0).bold = true;
+        d.text(coil, 194, "+ Vcc", 8, Anchor::CentredOn).bold = true;
         d.ground(t.emitterX, t.emitterY);
-        d.text(coil - 12, 70, "stesso nr.spire bobina oscill.", 7, -1);
-        d.text(coil - 12, 104, "presa 1/3 spire lato freddo", 7, -1);
+        d.text(coil - 12, 70, "stesso nr.spire bobina oscill.", 7, Anchor::EndsAt);
+        d.text(coil - 12, 104, "presa 1/3 spire lato freddo", 7, Anchor::EndsAt);
         d.line(coil, hot, 260, rail);
         d.capacitor(260, rail, 80, Dir::Right);
         d.line(340, rail, 440, rail);
@@ -60,9 +60,9 @@ class MiniFinaleAntenna : public StageForm {
         d.capacitor(380, rail, 110, Dir::Down);
         d.ground(380, rail + 110);
         coaxSocket(d, 450, rail);
-        d.text(450, 84, "coax 50 ohm", 8, 0);
+        d.text(450, 84, "coax 50 ohm", 8, Anchor::CentredOn);
         d.slot("lblbobina", coil + 16, 80, 100, 18);
-        d.slot("lblc1", 240, 10, 120, 18, 0);
+        d.slot("lblc1", 240, 10, 120, 18, SlotAlign::Centre);
         d.slot("lblc2", 398, 122, 100, 18);
     }
 

@@ -39,7 +39,7 @@ class OscillPreampl : public StageForm {
         Drawing& d = networkToBase("Transistor preamplificatore");
         d.inductor(60, kRail, kGround - kRail, Dir::Down, 4);
         d.ground(60, kGround);
-        d.text(60, 204, "bobina oscillatore", 8, 0);
+        d.text(60, 204, "bobina oscillatore", 8, Anchor::CentredOn);
     }
 
     void compute() {

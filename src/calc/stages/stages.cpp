@@ -85,13 +85,13 @@ void StageForm::networkLabels(std::string coil, std::string c1, std::string c2) 
 
 void StageForm::chokeToSupply(Drawing& d, double x, double y, double top,
                               const std::string& chokeLabel) {
-    d.text(x, top - 10, "+ Vcc", 8, 0).bold = true;
+    d.text(x, top - 10, "+ Vcc", 8, Anchor::CentredOn).bold = true;
     d.line(x, top - 2, x, top + 4);
     d.inductor(x, top + 4, y - top - 4, Dir::Down, 3);
     if (chokeLabel.empty())
-        d.text(x - 10, (top + y) / 2, "JAF", 8, -1);
+        d.text(x - 10, (top + y) / 2, "JAF", 8, Anchor::EndsAt);
     else
-        d.slot(chokeLabel, x - 90, (top + y) / 2 - 9, 80, 18, 1);
+        d.slot(chokeLabel, x - 90, (top + y) / 2 - 9, 80, 18, SlotAlign::Right);
 }
 
 Drawing& StageForm::networkToBase(const std::string& transistor) {
@@ -107,10 +107,10 @@ Drawing& StageForm::networkToBase(const std::string& transistor) {
     d.line(350, kRail, t.baseX, t.baseY);
     chokeToSupply(d, t.collectorX, t.collectorY, 22);
     d.ground(t.emitterX, t.emitterY);
-    d.text(t.emitterX, 170, transistor, 8, 0);
-    d.slot("lblc1", 70, 62, 120, 18, 0);
+    d.text(t.emitterX, 170, transistor, 8, Anchor::CentredOn);
+    d.slot("lblc1", 70, 62, 120, 18, SlotAlign::Centre);
     d.slot("lblc2", 218, 126, 110, 18);
-    d.slot("lblbobina", 235, 62, 120, 18, 0);
+    d.slot("lblbobina", 235, 62, 120, 18, SlotAlign::Centre);
     return d;
 }
 

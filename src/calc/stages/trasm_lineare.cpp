@@ -44,7 +44,7 @@ class TrasmLineare : public StageForm {
     void schematic() {
         Drawing& d = networkToBase("Transistor dell'ampl. lineare");
         coaxSocket(d, 50, kRail);
-        d.text(50, 150, "cavo coax 50 ohm", 8, 0);
+        d.text(50, 150, "cavo coax 50 ohm", 8, Anchor::CentredOn);
     }
 
     void compute() {

@@ -17,7 +17,7 @@ void seriesCircuit(Drawing& d, bool inductor, const std::string& resistorLabel,
     else
         d.capacitor(right, top, bottom - top, Dir::Down);
     d.line(left, bottom, right, bottom);
-    d.slot(resistorLabel, 70, top - 30, 110, 18, 0);
+    d.slot(resistorLabel, 70, top - 30, 110, 18, SlotAlign::Centre);
     d.slot(otherLabel, right + 14, (top + bottom) / 2 - 9, 110, 18);
 }
 

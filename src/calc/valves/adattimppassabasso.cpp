@@ -7,8 +7,6 @@
 #include "shell/app/registry.h"
 #include "shell/number/number.h"
 
-#include <cmath>
-
 namespace etero::valves {
 
 namespace {
@@ -21,11 +19,7 @@ class AdattImpPassaBasso : public matching::MatchingForm {
     void design() override {
         window("RETE PASSA BASSO A PI GRECO COME ADATTATORE D' IMPEDENZA PER STADIO D'USCITA A "
                "VALVOLA");
-        field("Label1", "IMPEDENZA IN ENTRATA in OHM", "txtinput", "Zin > Zout  e < 6000");
-        field("Label2", " IMPEDENZA D'USCITA  in OHM", "txtout", "Zin > Zout").initial("50");
-        field("Label3", "FATTORE DI MERITO  \" Q \" da 12 a 14", "txtq").initial("12.3");
-        field("Label4", "FREQUENZA DI LAVORO in MHz", "txtfrequenza");
-        command("cmdcalcola", "CALCOLA", [this] { compute(); });
+        piInputs("FATTORE DI MERITO  \" Q \" da 12 a 14", [this] { compute(); });
         piSchematic();
         frame("Frame1").hidden();
         result("lblprimoc");
@@ -52,43 +46,14 @@ class AdattImpPassaBasso : public matching::MatchingForm {
                      f = num("txtfrequenza");
         // A refusal leaves no result of earlier inputs in view.
         resultsAsDesigned();
-        if (Zin * Zout * Q * f <= 0) return missingData("txtinput");
-        if (Zin <= Zout) {
-            warn("IMPEDENZA INPUT SEMPRE > IMPEDENZA OUT", kErrorTitle);
-            return focus("txtinput");
-        }
-        const double Qmin = std::sqrt(Zin / Zout - 1);
-        if (Q < Qmin) {
-            warn("FATTORE DI MERITO Q TROPPO BASSO", kErrorTitle);
-            return focus("txtq");
-        }
-        // At exactly the lowest Q the network degenerates (X2 would divide by
-        // zero): nothing is computed and nothing is said.
-        if (Q == Qmin) return;
-
-        const double X1 = Zin / Q;
-        const double X2 = Zout / std::sqrt((Zout / Zin) * (1 + Q * Q) - 1);
-        const double XL = Zin * (Q + Zout / X2) / (Q * Q + 1);
+        const auto x = piReactances(Zin, Zout, Q, f);
+        if (!x) return;
         // C1 and the coil are kept as their texts, C2 as the number its text reads.
-        const std::string C1 = formatFixed(159000 / (f * X1), 2);
-        const double C2 = roundThroughFixed(159000 / (f * X2), 2);
-        const std::string L = formatFixed(XL / (6.28318 * f), 1);
-
-        if (parseLocale(L) < 1) {
-            const double nano = parseLocale(L) * 1000;
-            caption("lblbobina", "L'INDUTTANZA E' " + formatLocale(nano) + " nanoHENRY");
-            caption("lbll", formatLocale(nano) + " nanoH");
-        } else {
-            caption("lblbobina", "L'INDUTTANZA E' " + L + "  " + kMicro + "HENRY");
-            caption("lbll", L + kMicro + "H");
-        }
-        show("Frame1");
-        caption("lblprimoc", "IL PRIMO CONDENSATORE E' pF " + C1);
-        caption("lblsecondoc", "IL SECONDO CONDENSATORE E' pF " + formatLocale(C2));
-        caption("lblc1", C1 + " pF");
-        caption("lblc2", formatLocale(C2) + " pF");
-        caption("lblzin", formatLocale(Zin) + " OHM");
-        caption("lblzout", formatLocale(Zout) + " OHM");
+        const std::string C1 = formatFixed(159000 / (f * x->X1), 2);
+        const double C2 = roundThroughFixed(159000 / (f * x->X2), 2);
+        const std::string L = formatFixed(x->XL / (6.28318 * f), 1);
+        showPiInductance(L);
+        showPiCapacitors(C1, formatLocale(C2), Zin, Zout);
     }
 
     void resultsAsDesigned() {

@@ -75,12 +75,12 @@ class Trasformatori : public IronCoreForm {
         d.line(90, 160, 90, 180).penWidth = 1;
         d.line(130, 160, 130, 180).penWidth = 1;
         d.arrowLine(90, 175, 130, 175);
-        d.text(110, 194, "larghezza", 8, 0);
+        d.text(110, 194, "larghezza", 8, Anchor::CentredOn);
         d.rect(250, 20, 60, 140).penWidth = 2;
         for (double x = 256; x < 310; x += 6)
             d.line(x, 20, x, 160).penWidth = 0.5;
         d.arrowLine(250, 175, 310, 175);
-        d.text(280, 194, "altezza", 8, 0);
+        d.text(280, 194, "altezza", 8, Anchor::CentredOn);
     }
 
     void choose(int index) {

@@ -72,7 +72,7 @@ class TrasfUscita : public IronCoreForm {
         winding(d, 220, top, bottom - 20, false);
         d.line(220, bottom - 20, 220, 190);
         d.terminal(220, 193);
-        d.text(232, 193, "+", 10, 1).bold = true;
+        d.text(232, 193, "+", 10, Anchor::StartsAt).bold = true;
         d.line(238, top, 238, bottom - 20).penWidth = 2;
         d.line(244, top, 244, bottom - 20).penWidth = 2;
         winding(d, 262, top, bottom - 20, true);
@@ -83,8 +83,8 @@ class TrasfUscita : public IronCoreForm {
         d.line(360, bottom - 20, 360, 125);
         d.rect(352, 85, 16, 40);
         d.polyline({368, 85, 400, 60, 400, 150, 368, 125});
-        d.slot("lblvalvola", 2, 50, 72, 18, 1);
-        d.slot("lblpri", 110, 96, 96, 18, 1);
+        d.slot("lblvalvola", 2, 50, 72, 18, SlotAlign::Right);
+        d.slot("lblpri", 110, 96, 96, 18, SlotAlign::Right);
         d.slot("lblsec", 270, 96, 80, 18);
     }
 

@@ -50,7 +50,7 @@ class AntDL7PE : public Form {
         d.inductor(x, coilTop, feed - coilTop, Dir::Down, 5);
         d.dot(x, feed);
         dimension(d, 90, top, coilTop);
-        d.slot("lbllung1", 4, (top + coilTop) / 2 - 11, 80, 22, 1);
+        d.slot("lbllung1", 4, (top + coilTop) / 2 - 11, 80, 22, SlotAlign::Right);
         dimension(d, 196, coilTop, feed);
         d.slot("lbldd", 206, (coilTop + feed) / 2 - 11, 100, 22);
         // The coaxial line: two parallel conductors, the choke near its end.

@@ -54,7 +54,7 @@ class Cappello : public Form {
         d.dot(x, hat);
         radials(d, x, base);
         d.terminal(x, base + 3);
-        d.slot("lblc", x - 90, hat - 46, 180, 22, 0);
+        d.slot("lblc", x - 90, hat - 46, 180, 22, SlotAlign::Centre);
     }
 
     void compute() {

@@ -54,8 +54,8 @@ class CaricoAuto : public Form {
         d.dot(x, l1Bottom);
         earth(d, 40, 300, l1Bottom + 30);
         d.wire(x, l1Bottom, x, l1Bottom + 30);
-        d.text(x - 24, (l2Top + tap) / 2, "L2", 9, 1);
-        d.text(x - 24, (tap + l1Bottom) / 2, "L1", 9, 1);
+        d.text(x - 24, (l2Top + tap) / 2, "L2", 9, Anchor::StartsAt);
+        d.text(x - 24, (tap + l1Bottom) / 2, "L1", 9, Anchor::StartsAt);
     }
 
     void compute() {

@@ -50,11 +50,11 @@ class VertAccorciata : public Form {
         radials(d, x, base);
         d.dot(x, base);
         dimension(d, 150, top, base);
-        d.slot("lbllung", 10, (top + base) / 2 - 11, 132, 22, 1);
+        d.slot("lbllung", 10, (top + base) / 2 - 11, 132, 22, SlotAlign::Right);
         dimension(d, 290, (coilTop + coilBottom) / 2, base);
         d.slot("lbldist", 298, (coilTop + coilBottom + 2 * base) / 4 - 11, 136, 22);
         d.slot("lblind", 238, (coilTop + coilBottom) / 2 - 30, 196, 22);
-        d.slot("lblradiali", 120, 296, 200, 22, 0);
+        d.slot("lblradiali", 120, 296, 200, 22, SlotAlign::Centre);
     }
 
     void compute() {

@@ -39,24 +39,15 @@ Shape& Drawing::arc(double x, double y, double w, double h, double startDeg, dou
     return s;
 }
 
-Shape& Drawing::text(double x, double y, std::string str, double points, int align) {
+Shape& Drawing::text(double x, double y, std::string str, double points, Anchor anchor) {
     Shape s;
     s.type = Shape::Type::Text;
     s.x1 = x, s.y1 = y;
     s.text = std::move(str);
     s.textPoints = points;
-    s.align = align;
+    s.anchor = anchor;
     s.penWidth = 1;
     return add(std::move(s));
-}
-
-Shape& Drawing::text(double x, double y, std::string str, double points, Anchor anchor) {
-    return text(x, y, std::move(str), points, static_cast<int>(anchor));
-}
-
-Drawing& Drawing::slot(std::string control, double x, double y, double w, double h,
-                       SlotAlign align) {
-    return slot(std::move(control), x, y, w, h, static_cast<int>(align));
 }
 
 Shape& Drawing::polyline(std::vector<double> points) {
@@ -66,7 +57,8 @@ Shape& Drawing::polyline(std::vector<double> points) {
     return add(std::move(s));
 }
 
-Drawing& Drawing::slot(std::string control, double x, double y, double w, double h, int align) {
+Drawing& Drawing::slot(std::string control, double x, double y, double w, double h,
+                       SlotAlign align) {
     slots_.push_back(Slot{std::move(control), x, y, w, h, align});
     return *this;
 }

@@ -26,7 +26,7 @@ struct Shape {
     std::string text;                      // texts
     double textPoints = 8;                 // texts: size in points
     bool bold = false;
-    int align = 0; // texts: an Anchor as a number (-1 ends at x, 0 centred on x, 1 starts at x)
+    Anchor anchor = Anchor::CentredOn; // texts: where the text stands against x
     Rgb pen = kBlack;
     double penWidth = 1.5;
     bool dashed = false;
@@ -39,7 +39,7 @@ struct Shape {
 struct Slot {
     std::string control;
     double x = 0, y = 0, width = 0, height = 0;
-    int align = -1; // a SlotAlign as a number: -1 left, 0 centre, 1 right
+    SlotAlign align = SlotAlign::Left;
 };
 
 enum class Dir { Right, Down };
@@ -60,14 +60,11 @@ class Drawing {
     Shape& rect(double x, double y, double w, double h);
     Shape& ellipse(double x, double y, double w, double h);
     Shape& arc(double x, double y, double w, double h, double startDeg, double spanDeg);
-    Shape& text(double x, double y, std::string s, double points, Anchor anchor);
+    Shape& text(double x, double y, std::string s, double points = 8,
+                Anchor anchor = Anchor::CentredOn);
     Shape& polyline(std::vector<double> points);
-    Drawing& slot(std::string control, double x, double y, double w, double h, SlotAlign align);
-    // Older spellings, kept so that existing drawings build: the number is an
-    // Anchor for a text (-1: the text ends at x) but a SlotAlign for a slot
-    // (-1: left-aligned). New drawings use the named forms above.
-    Shape& text(double x, double y, std::string s, double points = 8, int align = 0);
-    Drawing& slot(std::string control, double x, double y, double w, double h, int align = -1);
+    Drawing& slot(std::string control, double x, double y, double w, double h,
+                  SlotAlign align = SlotAlign::Left);
 
     // Components drawn between two points of a horizontal or vertical wire
     // run, starting at (x, y) and `length` long in direction `dir`; each
