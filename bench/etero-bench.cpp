@@ -1,6 +1,6 @@
 // etero-bench: how fast the desktop program starts and opens its windows.
 //
-//   etero-bench [RUNS]
+//   etero-bench [RUNS]    (etero-bench --help tells more)
 //
 // 1. Start-up: starts a fresh process RUNS times (default 5); each builds the
 //    program exactly as build/eterometro does and reports the time from its
@@ -17,6 +17,7 @@
 #include "qt/style.h"
 #include "shell/app/catalogue.h"
 #include "shell/app/registry.h"
+#include "shell/cli/cli.h"
 
 #include <QApplication>
 
@@ -24,7 +25,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <iostream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -46,7 +47,7 @@ double median(std::vector<double> v) {
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 // The child: the program as main() builds it, up to the first paint.
-int firstPaintChild(int argc, char** argv, Clock::time_point start) {
+int firstPaintChild(int& argc, char** argv, Clock::time_point start) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     etero::qt::applyStyle(application);
@@ -133,19 +134,41 @@ void openingTable(int runs) {
 
 int main(int argc, char** argv) {
     const auto start = Clock::now();
+    const etero::cli::Spec spec{
+        "etero-bench",
+        "[RUNS]",
+        "Starts the desktop program RUNS times (default 5) in fresh processes and\n"
+        "measures the time to the main window's first paint, then opens every form\n"
+        "RUNS times and prints the min and median time to open and paint its window.\n"
+        "Without a display it uses the offscreen platform. Figures only: not a test.",
+        {{"--first-paint", "", "one start-up only, printing its time to the first paint"}},
+        {"RUNS"},
+        0};
+    etero::cli::Parsed args;
+    if (const auto status = etero::cli::parse(argc, argv, spec, args, std::cout, std::cerr))
+        return *status;
+    int runs = 5;
+    if (!args.arguments.empty()) {
+        const std::string& text = args.arguments[0];
+        char* end = nullptr;
+        const long n = std::strtol(text.c_str(), &end, 10);
+        if (text.empty() || *end != '\0' || n < 1 || n > 1000)
+            return etero::cli::usageError(
+                spec, "RUNS must be a whole number from 1 to 1000, not " + text, std::cerr);
+        runs = static_cast<int>(n);
+    }
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
         !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quiet);
-    if (argc > 1 && std::strcmp(argv[1], "--first-paint") == 0)
-        return firstPaintChild(argc, argv, start);
+    int qtArgc = 1; // the options are ours, not Qt's
+    if (args.has("--first-paint")) return firstPaintChild(qtArgc, argv, start);
 
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     char self[4096] = {};
     const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
     startupTable(n > 0 ? self : argv[0], runs);
 
-    QApplication application(argc, argv);
+    QApplication application(qtArgc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     etero::qt::applyStyle(application);
     openingTable(runs);

@@ -14,6 +14,7 @@
 #include "shell/app/app.h"
 #include "shell/app/catalogue.h"
 #include "shell/app/registry.h"
+#include "shell/cli/cli.h"
 #include "shell/script/json.h"
 #include "shell/script/script.h"
 
@@ -48,50 +49,51 @@ struct Options {
     std::string keep = "etero-fuzz-failure.script";
 };
 
-[[noreturn]] void usage(const std::string& problem) {
-    std::cerr << "etero-fuzz: " << problem << "\n"
-              << "usage: etero-fuzz [--driver PATH] [--seed N] [--scripts N] [--steps N] "
-                 "[--timeout SECONDS] [--keep FILE]\n";
-    std::exit(2);
-}
-
+// Reads the command line; ends the program at once for --help, --version and
+// a wrong command line (one line on standard error, exit status 2).
 Options parse(int argc, char** argv) {
+    const cli::Spec spec{
+        "etero-fuzz",
+        "[--driver PATH] [--seed N] [--scripts N] [--steps N] [--timeout SECONDS] [--keep FILE]",
+        "Sends random hostile scripts to every implemented window through the script\n"
+        "driver and fails on a crash, a sanitizer report, a hang, output that is not\n"
+        "well-formed JSON, or an error event the script did not cause.\n"
+        "Exit status: 0; 1 when a script failed (it is kept in FILE); 2 when the\n"
+        "command line is wrong.",
+        {{"--driver", "PATH", "the driver to run (default: etero-script beside this program)"},
+         {"--seed", "N", "the seed of the random scripts (default 1)"},
+         {"--scripts", "N", "how many scripts (default: one per implemented form)"},
+         {"--steps", "N", "actions in each script (default 40)"},
+         {"--timeout", "SECONDS", "the longest a step may take (default 20)"},
+         {"--keep", "FILE", "where a failing script is kept (default etero-fuzz-failure.script)"}},
+        {},
+        0};
+    cli::Parsed args;
+    if (const auto status = cli::parse(argc, argv, spec, args, std::cout, std::cerr))
+        std::exit(*status);
     Options o;
     const std::string self = argv[0];
     const std::size_t slash = self.rfind('/');
     o.driver =
         (slash == std::string::npos ? std::string() : self.substr(0, slash + 1)) + "etero-script";
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--help") {
-            std::cout << "usage: etero-fuzz [--driver PATH] [--seed N] [--scripts N] [--steps N] "
-                         "[--timeout SECONDS] [--keep FILE]\n"
-                         "Sends random hostile scripts to every implemented window through the "
-                         "script driver and fails on a crash, a sanitizer report, a hang, output "
-                         "that is not JSON, or an error event the script did not cause.\n";
-            std::exit(0);
-        }
-        if (i + 1 >= argc) usage("missing value after " + a);
-        const std::string v = argv[++i];
-        try {
-            if (a == "--driver")
-                o.driver = v;
-            else if (a == "--seed")
-                o.seed = static_cast<unsigned>(std::stoul(v));
-            else if (a == "--scripts")
-                o.scripts = std::stoi(v);
-            else if (a == "--steps")
-                o.steps = std::stoi(v);
-            else if (a == "--timeout")
-                o.timeout = std::stoi(v);
-            else if (a == "--keep")
-                o.keep = v;
-            else
-                usage("unknown option " + a);
-        } catch (const std::logic_error&) {
-            usage("not a number: " + v);
-        }
-    }
+    auto number = [&](const char* option, long low) -> long {
+        const std::string& v = args.options.at(option);
+        char* end = nullptr;
+        errno = 0;
+        const long n = std::strtol(v.c_str(), &end, 10);
+        if (v.empty() || *end != '\0' || errno != 0 || n < low || n > 1000000000)
+            std::exit(cli::usageError(spec,
+                                      std::string(option) + " takes a whole number from " +
+                                          std::to_string(low) + ", not " + v,
+                                      std::cerr));
+        return n;
+    };
+    if (args.has("--driver")) o.driver = args.options.at("--driver");
+    if (args.has("--seed")) o.seed = static_cast<unsigned>(number("--seed", 0));
+    if (args.has("--scripts")) o.scripts = static_cast<int>(number("--scripts", 0));
+    if (args.has("--steps")) o.steps = static_cast<int>(number("--steps", 0));
+    if (args.has("--timeout")) o.timeout = static_cast<int>(number("--timeout", 1));
+    if (args.has("--keep")) o.keep = args.options.at("--keep");
     return o;
 }
 
@@ -440,7 +442,10 @@ int main(int argc, char** argv) {
     std::vector<std::string> forms;
     for (const std::string& f : allForms())
         if (isRegistered(f)) forms.push_back(f);
-    if (forms.empty()) usage("no implemented form");
+    if (forms.empty()) {
+        std::cerr << "etero-fuzz: no implemented form\n";
+        return 1;
+    }
     const int scripts = o.scripts < 0 ? static_cast<int>(forms.size()) : o.scripts;
     Designs designs;
     Generator gen(o.seed);

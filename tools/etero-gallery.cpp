@@ -21,6 +21,7 @@
 #include "qt/style.h"
 #include "shell/app/catalogue.h"
 #include "shell/app/registry.h"
+#include "shell/cli/cli.h"
 #include "shell/script/script.h"
 
 #include <QApplication>
@@ -185,30 +186,49 @@ int runCheck(const char* scriptPath) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const bool check = !args.empty() && args[0] == "--check";
-    const bool checkScripts = check && args.size() == 3 && args[1] == "--script";
-    const bool scripted = args.size() == 3 && args[0] == "--script";
-    if (!(check && (args.size() == 1 || checkScripts)) && args.size() != 1 && !scripted) {
-        std::fprintf(stderr, "usage: etero-gallery OUTDIR\n"
-                             "       etero-gallery --script FILE OUTDIR\n"
-                             "       etero-gallery --check [--script FILE|DIR]\n");
-        return 2;
-    }
+    const etero::cli::Spec spec{
+        "etero-gallery",
+        "OUTDIR | --script FILE OUTDIR | --check [--script FILE|DIR]",
+        "Renders, without a display, the main window and every form in its opening\n"
+        "state to OUTDIR/<form>.png, with OUTDIR/index.html showing them all. With\n"
+        "--script, runs the driver script FILE on the desktop program instead and\n"
+        "renders the window of F at each `dump F` line to OUTDIR/<F>-<n>.png. With\n"
+        "--check, lays out every window as it opens (or the windows of the scripts)\n"
+        "and prints one line per layout problem, then the number of windows checked.\n"
+        "Exit status: 0; 1 when a window could not be rendered or written, or the\n"
+        "check found a problem; 2 when the command line is wrong, FILE cannot be\n"
+        "read or a script line failed.",
+        {{"--script", "FILE",
+          "run the driver script FILE (with --check: or every *.script in DIR)"},
+         {"--check", "", "check the layout of the windows instead of rendering them"}},
+        {"OUTDIR"},
+        0};
+    etero::cli::Parsed args;
+    if (const auto status = etero::cli::parse(argc, argv, spec, args, std::cout, std::cerr))
+        return *status;
+    const bool check = args.has("--check");
+    const bool scripted = args.has("--script");
+    const std::string scriptPath = scripted ? args.options.at("--script") : std::string();
+    if (check && !args.arguments.empty())
+        return etero::cli::usageError(spec, "--check writes no pictures: no OUTDIR", std::cerr);
+    if (!check && args.arguments.empty())
+        return etero::cli::usageError(spec, "missing OUTDIR", std::cerr);
+    const std::string outPath = check ? std::string() : args.arguments.at(0);
     // No display needed: the windows are drawn offscreen.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quietHandler);
-    QApplication application(argc, argv);
+    int qtArgc = 1; // the options are ours, not Qt's
+    QApplication application(qtArgc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     etero::qt::applyStyle(application);
-    if (check) return runCheck(checkScripts ? argv[3] : nullptr);
+    if (check) return runCheck(scripted ? scriptPath.c_str() : nullptr);
 
-    const QString outDir = QString::fromLocal8Bit(argv[argc - 1]);
+    const QString outDir = QString::fromLocal8Bit(outPath.c_str());
     if (!QDir().mkpath(outDir)) {
-        std::fprintf(stderr, "etero-gallery: cannot create %s\n", argv[argc - 1]);
+        std::fprintf(stderr, "etero-gallery: cannot create %s\n", outPath.c_str());
         return 1;
     }
-    if (scripted) return renderScript(argv[2], outDir);
+    if (scripted) return renderScript(scriptPath.c_str(), outDir);
 
     std::vector<std::string> forms{etero::kMainWindow};
     for (const std::string& f : etero::allForms())
@@ -279,7 +299,7 @@ int main(int argc, char** argv) {
         html << "</figcaption></figure>\n";
     }
     html << "</div>\n</body>\n</html>\n";
-    std::printf("%zu windows rendered to %s (%d failed)\n", entries.size() - failures, argv[1],
-                failures);
+    std::printf("%zu windows rendered to %s (%d failed)\n", entries.size() - failures,
+                outPath.c_str(), failures);
     return failures == 0 ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "formview.h"
 
+#include "accessible.h"
 #include "pictures.h"
 #include "qthost.h"
 #include "schematic.h"
@@ -206,6 +207,7 @@ void FormView::sync() {
         if (it != widgets_.end() && it->second) syncControl(c, it->second);
     }
     if (schematic_) schematic_->syncSlots(*f);
+    nameControls(*f, *this);
     syncGeometry(*f);
     afterSync(*f);
 }

@@ -1,8 +1,10 @@
 #include "qthost.h"
 
 #include "calculatorview.h"
+#include "copyresults.h"
 #include "formview.h"
 #include "mainview.h"
+#include "search.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -65,6 +67,12 @@ void QtHost::discardWindows() {
     for (auto& [name, view] : views_)
         if (view) delete view.data();
     views_.clear();
+    delete search_.data();
+}
+
+SearchBox& QtHost::searchBox() {
+    if (!search_) search_ = new SearchBox(*this);
+    return *search_;
 }
 
 FormView* QtHost::view(const std::string& form) const {
@@ -110,7 +118,11 @@ void QtHost::opened(Form& form, Mode mode) {
         v = new CalculatorView(*this, form);
     views_[form.name()] = v;
     v->build();
+    addSearchShortcut(*v, *this);
+    if (form.name() != kMainWindow) addCopyResults(*v, *this);
     v->sync();
+    // A modal window takes all input: the search waits until it closes.
+    if (mode == Mode::Modal && search_) search_->hide();
     if (mode == Mode::Modal) v->setWindowModality(Qt::ApplicationModal);
     v->adjustSize();
     place(*v, form);
@@ -223,6 +235,7 @@ void QtHost::print(Form& form) {
 void QtHost::ended() {
     for (auto& [name, loop] : loops_)
         loop->quit();
+    if (search_) search_->hide();
     if (onEnded) onEnded();
 }
 

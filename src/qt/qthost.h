@@ -21,6 +21,7 @@ class QWidget;
 namespace etero::qt {
 
 class FormView;
+class SearchBox;
 
 class QtHost : public Host {
   public:
@@ -50,6 +51,8 @@ class QtHost : public Host {
 
     // The window of an open form, or nullptr.
     FormView* view(const std::string& form) const;
+    // The program's one calculator search box (Ctrl+F), made when first asked for.
+    SearchBox& searchBox();
     // Destroys every window at once (a renderer that is done with an App).
     void discardWindows();
 
@@ -84,6 +87,7 @@ class QtHost : public Host {
     Options options_;
     App* app_ = nullptr;
     std::map<std::string, QPointer<FormView>> views_;
+    QPointer<SearchBox> search_;
     std::map<std::string, QEventLoop*> loops_;
     std::vector<Message> messages_;
     std::vector<std::string> errors_;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLabel>
 #include <QStyleFactory>
 
@@ -30,6 +31,8 @@ void applyStyle(QApplication& app) {
     }
     font.setPointSizeF(9.5);
     app.setFont(font);
+    // Every window shows the program's own icon, the one its desktop entry shows.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/etero/eterometro.svg")));
 }
 
 void applyRoleFont(const Control& c, QWidget* w) {

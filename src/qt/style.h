@@ -11,7 +11,7 @@ class QWidget;
 
 namespace etero::qt {
 
-// The application font and palette; call once after creating the QApplication.
+// The application font, style and window icon; call once after creating the QApplication.
 void applyStyle(QApplication& app);
 // The font a control's role asks for (before the model's own size and weight).
 void applyRoleFont(const Control& c, QWidget* w);

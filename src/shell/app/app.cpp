@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "mainwindow.h"
 #include "registry.h"
+#include "shell/form/reading.h"
 #include "shell/number/fault.h"
 
 #include <algorithm>
@@ -209,14 +210,28 @@ void App::print(Form& form) {
 
 // ---------------------------------------------------------- user input --
 
-void App::menu(int number) {
+const MenuEntry& App::leaf(int number) const {
     if (ended_) throw UsageError("the program has ended");
     const MenuEntry* entry = menuEntry(number);
     if (!entry) throw UsageError("no menu entry " + std::to_string(number));
     if (!entry->isLeaf())
         throw UsageError("menu entry " + std::to_string(number) + " is a submenu");
+    return *entry;
+}
+
+void App::menu(int number) {
+    const MenuEntry& entry = leaf(number);
     if (!guard(kMainWindow)) return;
-    open(entry->form, entry->mode);
+    open(entry.form, entry.mode);
+}
+
+void App::openEntry(int number) {
+    const MenuEntry& entry = leaf(number);
+    if (Form* top = modalTop()) {
+        host_.ignored(*top, "la finestra modale " + top->name() + " e' aperta");
+        return;
+    }
+    open(entry.form, entry.mode);
 }
 
 void App::setText(const std::string& name, const std::string& control, const std::string& text) {
@@ -270,6 +285,13 @@ void App::focus(const std::string& name, const std::string& control) {
 void App::closeBox(const std::string& name) {
     if (!guard(name)) return;
     close(name);
+}
+
+std::optional<std::string> App::copyResults(const std::string& name) {
+    Form& form = openedForm(name);
+    if (name == kMainWindow) throw UsageError("the main window has no results to copy");
+    if (!guard(name)) return std::nullopt;
+    return copyText(form);
 }
 
 void App::tick(int count) {

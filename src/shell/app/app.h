@@ -2,12 +2,14 @@
 // operation, the modal chain, the main window and program end.
 #pragma once
 
+#include "catalogue.h"
 #include "host.h"
 #include "shell/form/form.h"
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,6 +47,10 @@ class App {
 
     // ---- user input; input to a window that a modal window blocks is ignored ----
     void menu(int number);
+    // Opens the form of catalogue leaf N in its catalogued mode through the
+    // open operation, as the menu does: the calculator search, which stays at
+    // hand when the main window has closed. Ignored while a modal window is open.
+    void openEntry(int number);
     void setText(const std::string& form, const std::string& control, const std::string& text);
     void typeText(const std::string& form, const std::string& control, const std::string& text);
     void click(const std::string& form, const std::string& control);
@@ -52,6 +58,9 @@ class App {
     void focus(const std::string& form, const std::string& control);
     void closeBox(const std::string& form);
     void tick(int count = 1); // the main window's one-second timer
+    // The copy-results action of a calculator window: the text it puts on
+    // the clipboard, or nothing when a modal window blocks it.
+    std::optional<std::string> copyResults(const std::string& form);
 
     // ---- state ----
     // Open windows, front first.
@@ -73,6 +82,7 @@ class App {
     void placeForm(const std::string& form, int left, int top);
 
   private:
+    const MenuEntry& leaf(int number) const; // UsageError for a submenu or no entry
     Form& instanceOf(const std::string& form);
     bool guard(const std::string& form); // true when the window may take input
     void raise(Form& form);

@@ -11,6 +11,7 @@ namespace etero {
 void Form::build() {
     controls_.clear();
     index_.clear();
+    opening_.clear();
     currentFrame_.clear();
     focused_.clear();
     drawing_ = Drawing();
@@ -27,6 +28,8 @@ void Form::build() {
     absoluteLayout_ = false;
     design();
     load();
+    for (const Control& c : controls_)
+        opening_.emplace_back(c.caption, c.text);
 }
 
 Control& Form::add(const std::string& name, Kind kind, std::string caption) {
@@ -187,6 +190,16 @@ const Control& Form::control(const std::string& name) const {
     auto it = index_.find(name);
     if (it == index_.end()) throw UnknownControl(name_ + " has no control " + name);
     return controls_[it->second];
+}
+
+const std::string& Form::openingCaption(const std::string& name) const {
+    control(name);
+    return opening_.at(index_.at(name)).first;
+}
+
+const std::string& Form::openingText(const std::string& name) const {
+    control(name);
+    return opening_.at(index_.at(name)).second;
 }
 
 std::string Form::firstFocusable() const {

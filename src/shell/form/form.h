@@ -24,6 +24,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace etero {
@@ -73,6 +74,10 @@ class Form {
     const Control& control(const std::string& name) const;
     bool hasControl(const std::string& name) const { return index_.count(name) != 0; }
     const std::string& focused() const { return focused_; }
+    // The caption and the text a control had when the window opened (after
+    // the load actions): what the program writes later differs from them.
+    const std::string& openingCaption(const std::string& name) const;
+    const std::string& openingText(const std::string& name) const;
 
     // ---- used by the App (the open operation and event dispatch) ----
     void attach(App* app) { app_ = app; }
@@ -207,6 +212,7 @@ class Form {
 
     std::deque<Control> controls_;
     std::map<std::string, std::size_t> index_;
+    std::vector<std::pair<std::string, std::string>> opening_; // caption and text, as controls_
     std::string currentFrame_;
     std::string focused_;
     Drawing drawing_;

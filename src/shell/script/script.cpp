@@ -3,6 +3,7 @@
 #include "json.h"
 #include "shell/app/catalogue.h"
 #include "shell/app/registry.h"
+#include "shell/app/search.h"
 
 #include <cstdio>
 #include <istream>
@@ -93,6 +94,23 @@ class Reader {
             r.control = word();
         }
         return r;
+    }
+
+    // The rest of the line: a JSON string, or the bare text as it stands.
+    std::string text() {
+        skip();
+        if (p_ < t_.size() && t_[p_] == '"') {
+            std::string s = string();
+            end();
+            return s;
+        }
+        std::size_t e = t_.size();
+        while (e > p_ && (t_[e - 1] == ' ' || t_[e - 1] == '\t' || t_[e - 1] == '\r'))
+            --e;
+        if (e == p_) throw ScriptError("missing argument");
+        std::string s = t_.substr(p_, e - p_);
+        p_ = t_.size();
+        return s;
     }
 
     void end() {
@@ -348,6 +366,28 @@ void ScriptCommands::command(const std::string& text) {
             list += o.str();
         }
         emit_(event("menus").addRaw("entries", list + "]").str());
+    } else if (cmd == "find") {
+        const std::string searched = in.text();
+        std::string list = "[";
+        bool first = true;
+        for (const SearchMatch& m : findCalculators(searched)) {
+            if (!first) list += ",";
+            first = false;
+            list += json::Object()
+                        .add("number", m.entry->number)
+                        .add("caption", m.entry->caption)
+                        .add("path", m.path)
+                        .add("form", m.entry->form)
+                        .add("mode", modeName(m.entry->mode))
+                        .str();
+        }
+        emit_(event("find").add("text", searched).addRaw("matches", list + "]").str());
+    } else if (cmd == "copy") {
+        const std::string form = in.word();
+        in.end();
+        if (app_.ended()) throw ScriptError("the program has ended");
+        if (const auto copied = app_.copyResults(form))
+            emit_(event("copy").add("form", form).add("text", *copied).str());
     } else {
         throw ScriptError("unknown command " + cmd);
     }

@@ -1,0 +1,31 @@
+# The worked session of docs/script.md is what the driver really does: its
+# script (the first code block of the section) run through DRIVER gives its
+# output (the second block), with the exit status the text names.
+file(READ ${DOC} doc)
+string(FIND "${doc}" "## A worked session" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "${DOC} has no worked session")
+endif()
+string(SUBSTRING "${doc}" ${at} -1 section)
+string(REGEX MATCHALL "```\n[^`]*```" blocks "${section}")
+list(LENGTH blocks count)
+if(count LESS 2)
+  message(FATAL_ERROR "the worked session needs a script and its output")
+endif()
+list(GET blocks 0 script)
+list(GET blocks 1 expected)
+string(REGEX REPLACE "^```\n|```$" "" script "${script}")
+string(REGEX REPLACE "^```\n|```$" "" expected "${expected}")
+file(WRITE ${WORK}/session.script "${script}")
+execute_process(COMMAND ${DRIVER} ${WORK}/session.script OUTPUT_VARIABLE actual
+                RESULT_VARIABLE status)
+if(NOT actual STREQUAL expected)
+  file(WRITE ${WORK}/session.actual "${actual}")
+  file(WRITE ${WORK}/session.expected "${expected}")
+  execute_process(COMMAND diff -u ${WORK}/session.expected ${WORK}/session.actual)
+  message(FATAL_ERROR "the driver's output differs from the documented one "
+                      "(actual output in ${WORK}/session.actual)")
+endif()
+if(NOT status EQUAL 2)
+  message(FATAL_ERROR "exit status ${status}, the documentation says 2")
+endif()
